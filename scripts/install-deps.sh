@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Velocarta needs on Debian 12, and nothing
+# when it is all there already.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config clang-format
+    clang libclang-rt-14-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev libgl-dev
+    qt6-qpa-plugins qt6-image-formats-plugins
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    fonts-dejavu-core
+    xvfb xauth poppler-utils unrtf
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace velocarta {
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void clear() = 0;
+    virtual void setText(const std::string& text) = 0;
+    // Puts the picture of an image file on the clipboard; throws std::runtime_error when
+    // the file cannot be read as a picture.
+    virtual void setPictureFromFile(const std::string& hostPath) = 0;
+};
+
+}  // namespace velocarta

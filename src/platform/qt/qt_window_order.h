@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/window_order.h"
+
+namespace velocarta {
+
+class QtWindowOrder final : public WindowOrder {
+public:
+    void setAlwaysOnTop(QWidget& window, TopMode mode) override;
+};
+
+}  // namespace velocarta
