@@ -108,7 +108,7 @@ TEST(PhotoCatalogue, HoldsThousandsOfPhotosBeyondSixteenBits) {
     // More photos than a 16-bit counter holds.
     std::vector<std::string> names;
     for (int i = 0; i < 40'000; ++i) {
-        char name[16];
+        char name[32];
         std::snprintf(name, sizeof name, "%02d%05d.jpg", 64 + i % 36, i);
         names.emplace_back(name);
     }
