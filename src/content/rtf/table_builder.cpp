@@ -20,6 +20,16 @@ struct CellPlacement {
     std::vector<Block> blocks;
 };
 
+bool HasText(const std::vector<Block>& blocks) {
+    for (const Block& block : blocks) {
+        const auto* paragraph = std::get_if<Paragraph>(&block.content);
+        if (paragraph == nullptr || !paragraph->content.empty() || !paragraph->listText.empty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The cells of one row with their edges, horizontal merges resolved.
 std::vector<CellPlacement> PlaceRow(std::vector<std::vector<Block>>& cells,
                                     const RowDefinition& definition) {
@@ -34,8 +44,10 @@ std::vector<CellPlacement> PlaceRow(std::vector<std::vector<Block>>& cells,
         if (cell->merged && !placed.empty()) {
             CellPlacement& owner = placed.back();
             owner.right = right;
-            for (Block& block : cells[i]) {
-                owner.blocks.push_back(std::move(block));
+            if (HasText(cells[i])) {
+                for (Block& block : cells[i]) {
+                    owner.blocks.push_back(std::move(block));
+                }
             }
         } else {
             placed.push_back({edge, right, cell, std::move(cells[i])});
@@ -43,16 +55,6 @@ std::vector<CellPlacement> PlaceRow(std::vector<std::vector<Block>>& cells,
         edge = right;
     }
     return placed;
-}
-
-bool HasText(const std::vector<Block>& blocks) {
-    for (const Block& block : blocks) {
-        const auto* paragraph = std::get_if<Paragraph>(&block.content);
-        if (paragraph == nullptr || !paragraph->content.empty() || !paragraph->listText.empty()) {
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace

@@ -24,8 +24,10 @@ constexpr double kTwipsPerPixel = 15.0;
 // A picture frame image is never made larger than this many pixels a side; the document
 // still lays it out at its full size.
 constexpr int kMaxFramePixels = 2048;
-// Tables with more cells than this are shown as paragraphs: QTextTable would take minutes.
-constexpr long long kMaxTableCells = 200'000;
+// Bigger tables than this are shown as paragraphs: QTextTable would take seconds and
+// hundreds of megabytes for what no document holds.
+constexpr long long kMaxTableCells = 50'000;
+constexpr int kMaxTableColumns = 256;
 
 double Pixels(int twips) {
     return twips / kTwipsPerPixel;
@@ -237,7 +239,7 @@ void Builder::table(const rtf::Table& table, QTextCursor& cursor) {
     if (rows == 0 || columns == 0) {
         return;
     }
-    if (static_cast<long long>(rows) * columns > kMaxTableCells) {
+    if (columns > kMaxTableColumns || static_cast<long long>(rows) * columns > kMaxTableCells) {
         tableAsParagraphs(table, cursor);
         return;
     }
