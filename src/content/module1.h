@@ -39,6 +39,15 @@ class Module1 {
     // failed listing (the program is then ending).
     bool BuildPhotoList();
 
+    // Shows the year or topic of the year panel's caption: its topic buttons and its first
+    // photo ("ER023" when it has none).
+    void ChooseYear();
+    // Switches the topic buttons and picture boxes of the main window for the caption on
+    // show, and closes the slide show and the text viewer.
+    void SetTopicButtons();
+    // The caption of the year panel.
+    std::string YearCaption() const;
+
     // Ends the program at once, without the exit question.
     void EndProgram();
     bool ended() const { return ended_; }

@@ -7,6 +7,18 @@
 
 namespace velocarta {
 
+// Where the photo steps stand. PhotoIndex is 0 right after a pick, the photo on show after
+// a forward step and one less than that after a backward step; the direction flags make
+// the next step correct that by one.
+struct StepState {
+    int photoIndex = 0;
+    int lastPhotoIndex = 0;
+    bool firstPhotoOnShow = false;  // the photo a pick showed is passed over once
+    bool steppedForward = false;
+    bool steppedBack = false;
+    friend bool operator==(const StepState&, const StepState&) = default;
+};
+
 // The state that the windows share for the whole run.
 struct ProgramState {
     // Where the content lies. Roots never end in '/'.
@@ -22,12 +34,8 @@ struct ProgramState {
 
     // The year or topic on show (its caption is the year panel's) and the photo steps.
     std::string yearCode;
-    int photoIndex = 0;
-    int lastPhotoIndex = 0;
+    StepState steps;
     std::string currentPhotoPath;
-    bool firstPhotoOnShow = false;
-    bool steppedForward = false;
-    bool steppedBack = false;
     bool showFileNames = false;
 
     // The year selector.

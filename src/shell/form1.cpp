@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include "browser/photo_cache.h"
 #include "browser/photo_view.h"
 #include "browser/spin_button.h"
 #include "content/module1.h"
@@ -84,6 +85,7 @@ Form1::Form1(Module1& module) : module_(module), layout_(DesignLayout()) {
     buildControls();
     buildMenuBar();
     connectMenuHandlers();
+    connectBrowser();
     applyLayout();
 }
 

@@ -4,8 +4,10 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
+#include "content/content_file.h"
 #include "shell/main_layout.h"
 
 class QAction;
@@ -19,6 +21,7 @@ class QTextBrowser;
 namespace velocarta {
 
 class Module1;
+class PhotoCache;
 class PhotoView;
 class SpinButton;
 
@@ -41,6 +44,34 @@ class Form1 : public QMainWindow {
     const MainLayout& layout() const { return layout_; }
     // A menu entry by its control name and, for control arrays, its index.
     QAction* menuEntry(const std::string& name, int index = -1) const;
+
+    // The year selector.
+    void cmdYR_Click(int index);
+    void cmdYR_KeyDown(int index, int keyCode, int shift);
+    void Image4_MouseDown(Qt::MouseButton button);
+    void Form_Click();
+    void Form_LostFocus();
+    void Command1_Click();
+    // Shows the topic the caller has put into the year panel, with its Details button.
+    void ShowDetailsTopic();
+
+    // The photo steps.
+    void NextPhoto();
+    void PreviousPhoto();
+    void mnuNames_Click();
+    void txtFile_Click();
+    // The Details text of the photo on show, and of the photo behind PhotoIndex after a
+    // backward step. Throw when the document cannot be shown.
+    void LoadPhotoDetails();
+    void LoadPhotoDetailsBehind();
+
+    // Shows a photo in the photo control at its size on screen; throws PhotoLoadError.
+    void LoadPicture(const ContentFile& photo);
+    // Shows catalogue entry k with its number and file name; false when it cannot be shown.
+    bool DisplayEntry(int k);
+    // Starts decoding the photos a step from entry k may show next.
+    void PrefetchAround(int k);
+    PhotoCache& photoCache() { return *photoCache_; }
 
     // The designed area of the window; centred in the window on every screen.
     QWidget* surface = nullptr;
@@ -73,6 +104,8 @@ class Form1 : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildControls();
@@ -84,8 +117,16 @@ class Form1 : public QMainWindow {
 
     void cmdExit_Click();
     void mnuExit_Click();
+    void connectBrowser();
+    // After a pick: the photo counter restarts and the direction of the steps is forgotten.
+    void ResetPhotoSteps();
+    void ApplyStepFocus(bool topicFocus, int focusButton);
+    // The Details box over the photo: placed and filled with the document of an entry.
+    void LoadDetailsOf(int k);
+    QSize PhotoTargetSize() const;
 
     Module1& module_;
+    std::unique_ptr<PhotoCache> photoCache_;
     MainLayout layout_;
     std::map<std::pair<std::string, int>, QAction*> menu_;
 };
