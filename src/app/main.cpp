@@ -9,6 +9,7 @@
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_instance_guard.h"
 #include "platform/qt/qt_media_device.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_process_runner.h"
 #include "platform/qt/qt_prompter.h"
 #include "platform/qt/qt_screen.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     PosixEnvironment environment;
     QtMediaDevice startupDevice;
     QtMediaDevice mainDevice;
+    QtPrinter printer;
     Services services{prompter,
                       fileSystem,
                       screen,
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
                       environment,
                       startupDevice,
                       mainDevice,
+                      printer,
                       [] {
                           for (QWidget* window : QApplication::topLevelWidgets()) {
                               window->close();

@@ -86,6 +86,7 @@ Form1::Form1(Module1& module) : module_(module), layout_(DesignLayout()) {
     buildMenuBar();
     connectMenuHandlers();
     connectBrowser();
+    connectReading();
     applyLayout();
 }
 
