@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <array>
+#include <cmath>
 #include <stdexcept>
 
 namespace velocarta::sampledisc {
@@ -110,11 +111,10 @@ QFont SansFont(int pixelSize, bool bold) {
     return font;
 }
 
-QFont SerifFont(int pixelSize, bool bold, bool italic) {
+QFont SerifFont(int pixelSize, bool bold) {
     QFont font(gSerif);
     font.setPixelSize(std::max(pixelSize, 6));
     font.setBold(bold);
-    font.setItalic(italic);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
@@ -350,6 +350,20 @@ void DrawFittedText(QPainter& painter, const QRectF& box, const QString& text, Q
     painter.setFont(font);
     painter.setPen(color);
     painter.drawText(box, flags, text);
+    painter.restore();
+}
+
+void DrawSlantedText(QPainter& painter, const QRectF& box, const QString& text, QFont font,
+                     const QColor& color) {
+    const QPointF centre = box.center();
+    painter.save();
+    painter.translate(centre);
+    painter.shear(kSlant, 0);
+    // The shear leans the letters; narrowing the box keeps them inside it.
+    const QRectF upright(-box.width() / 2, -box.height() / 2,
+                         box.width() - std::abs(kSlant) * box.height(), box.height());
+    DrawFittedText(painter, upright.translated(std::abs(kSlant) * box.height() / 2, 0), text, font,
+                   color);
     painter.restore();
 }
 

@@ -11,11 +11,14 @@
 namespace velocarta::sampledisc {
 
 // The disc's pictures are drawn with the DejaVu fonts of Debian's fonts-dejavu-core, loaded
-// from their files so that every machine draws the same letters. Throws std::runtime_error
+// from their files so that every machine draws the same letters. That package has no
+// italics, so slanted lettering is drawn upright and sheared. Throws std::runtime_error
 // naming the file when one is missing.
 void LoadFonts();
 QFont SansFont(int pixelSize, bool bold = false);
-QFont SerifFont(int pixelSize, bool bold = false, bool italic = false);
+QFont SerifFont(int pixelSize, bool bold = false);
+// The slant of lettering that reads as italic.
+inline constexpr double kSlant = -0.22;
 
 // A picture to draw on: RGB, 72 dots per inch, filled with `background`.
 QImage NewCanvas(int width, int height, const QColor& background);
@@ -62,5 +65,8 @@ void DrawKestrix(QPainter& painter, const QRectF& box, const QColor& bird = QCol
 // Text centred in a box, shrunk until it fits on one line.
 void DrawFittedText(QPainter& painter, const QRectF& box, const QString& text, QFont font,
                     const QColor& color, int flags = Qt::AlignCenter);
+// The same, slanted like italic lettering.
+void DrawSlantedText(QPainter& painter, const QRectF& box, const QString& text, QFont font,
+                     const QColor& color);
 
 }  // namespace velocarta::sampledisc

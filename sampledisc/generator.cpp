@@ -39,12 +39,16 @@ std::string ReadFile(const fs::path& path) {
     return bytes.str();
 }
 
+enum class Folder { Disc, Program };
+enum class Mode { Data, Executable };
+
 class DiscWriter {
   public:
     explicit DiscWriter(GenerationSummary& summary) : summary_(summary) {}
 
     void write(const fs::path& root, const std::string& rel, const std::string& bytes,
-               bool program = false, bool executable = false) {
+               Folder folder = Folder::Disc, Mode mode = Mode::Data) {
+        const bool executable = mode == Mode::Executable;
         const fs::path path = root / fs::path(rel).relative_path();
         fs::create_directories(path.parent_path());
         {
@@ -60,7 +64,7 @@ class DiscWriter {
                                         perms::others_read | perms::others_exec
                                   : perms::owner_read | perms::owner_write | perms::group_read |
                                         perms::others_read);
-        if (program) {
+        if (folder == Folder::Program) {
             ++summary_.programFiles;
         } else {
             ++summary_.discFiles;
@@ -251,12 +255,12 @@ GenerationSummary GenerateSampleDisc(const GeneratorInput& input) {
     for (const SoundItem& sound : plan.sounds) {
         out.write(disc, sound.rel, WriteWav(effects[sound.effect].make()));
     }
-    out.write(disc, plan.codecInstaller, CodecInstallerScript(), false, true);
+    out.write(disc, plan.codecInstaller, CodecInstallerScript(), Folder::Disc, Mode::Executable);
 
     const fs::path& program = input.programDir;
-    out.write(program, plan.startupSound, WriteWav(StartupPassby()), true);
-    out.write(program, plan.helpFile, WriteHelpHtml(texts.at(plan.helpText)), true);
-    out.write(program, plan.screenSaver, ScreenSaverScript(), true, true);
+    out.write(program, plan.startupSound, WriteWav(StartupPassby()), Folder::Program);
+    out.write(program, plan.helpFile, WriteHelpHtml(texts.at(plan.helpText)), Folder::Program);
+    out.write(program, plan.screenSaver, ScreenSaverScript(), Folder::Program, Mode::Executable);
     return summary;
 }
 

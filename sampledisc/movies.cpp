@@ -28,8 +28,8 @@ QImage Frame(const MovieItem& item, int frame, int frames) {
         DrawFittedText(painter, QRectF(10, 60, kWidth - 20, 24),
                        QStringLiteral("Halder Motor Company presents"), SansFont(14),
                        QColor(200, 200, 200, fade));
-        DrawFittedText(painter, QRectF(10, 95, kWidth - 20, 50), title, SerifFont(30, true, true),
-                       QColor(250, 230, 150, fade));
+        DrawSlantedText(painter, QRectF(10, 95, kWidth - 20, 50), title, SerifFont(30, true),
+                        QColor(250, 230, 150, fade));
         DrawKestrix(painter, QRectF(130, 160, 60, 45), QColor(220, 220, 220));
     } else {
         const QRectF area(0, 0, kWidth, kHeight);

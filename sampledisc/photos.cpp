@@ -200,9 +200,9 @@ void DrawCookieTin(QPainter& painter, const QRectF& box, int number) {
     look.style = number % 2 == 0 ? CarStyle::Fastback65 : CarStyle::Restyled69;
     look.body = QColor(250, 250, 245);
     DrawCar(painter, QRectF(c.x() - r * 0.65, c.y() - r * 0.15, r * 1.3, r * 0.45), look);
-    DrawFittedText(painter, QRectF(c.x() - r * 0.7, c.y() - r * 0.65, r * 1.4, r * 0.4),
-                   QStringLiteral("Vantrel Cookies"),
-                   SerifFont(static_cast<int>(r * 0.22), true, true), QColor(255, 250, 230));
+    DrawSlantedText(painter, QRectF(c.x() - r * 0.7, c.y() - r * 0.65, r * 1.4, r * 0.4),
+                    QStringLiteral("Vantrel Cookies"), SerifFont(static_cast<int>(r * 0.22), true),
+                    QColor(255, 250, 230));
     DrawFittedText(painter, QRectF(c.x() - r * 0.6, c.y() + r * 0.35, r * 1.2, r * 0.3),
                    QStringLiteral("Butter Crisps \u2022 Tin %1").arg(number),
                    SansFont(static_cast<int>(r * 0.11), true), QColor(255, 250, 230));

@@ -53,13 +53,15 @@ QImage Script(int year, std::string_view topic, int width, int height) {
     chrome.setColorAt(0, hue.lighter(150));
     chrome.setColorAt(0.5, hue);
     chrome.setColorAt(1, hue.darker(160));
-    QFont font = SerifFont(static_cast<int>(height * 0.62), true, true);
+    QFont font = SerifFont(static_cast<int>(height * 0.62), true);
     QPainterPath text;
     text.addText(0, 0, font, word);
     const QRectF bounds = text.boundingRect();
     const double scale =
         std::min((width * 0.78) / bounds.width(), (height * 0.8) / bounds.height());
-    painter.translate(width * 0.06 - bounds.left() * scale, height * 0.1 - bounds.top() * scale);
+    // Baseline at the origin: the shear leans the letters to the right above it.
+    painter.translate(width * 0.04 - bounds.left() * scale, height * 0.1 - bounds.top() * scale);
+    painter.shear(kSlant, 0);
     painter.scale(scale, scale);
     painter.setPen(QPen(dark ? QColor(240, 240, 240) : QColor(40, 40, 40), 1.0 / scale));
     painter.setBrush(chrome);
@@ -73,10 +75,10 @@ QImage Script(int year, std::string_view topic, int width, int height) {
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(swash);
     if (topic.empty()) {
-        DrawFittedText(painter, QRectF(width * 0.84, height * 0.1, width * 0.15, height * 0.5),
-                       QStringLiteral("'%1").arg(year % 100, 2, 10, QLatin1Char('0')),
-                       SerifFont(static_cast<int>(height * 0.3), true, true),
-                       dark ? QColor(240, 240, 240) : QColor(40, 40, 40));
+        DrawSlantedText(painter, QRectF(width * 0.84, height * 0.1, width * 0.15, height * 0.5),
+                        QStringLiteral("'%1").arg(year % 100, 2, 10, QLatin1Char('0')),
+                        SerifFont(static_cast<int>(height * 0.3), true),
+                        dark ? QColor(240, 240, 240) : QColor(40, 40, 40));
     }
     painter.end();
     return image;
@@ -204,9 +206,9 @@ QImage BookletLogo(int w, int h) {
     QPainter painter(&image);
     PreparePainter(painter);
     DrawKestrix(painter, QRectF(w * 0.02, h * 0.1, h * 1.1, h * 0.8));
-    DrawFittedText(painter, QRectF(h * 1.2, h * 0.05, w - h * 1.25, h * 0.55),
-                   QStringLiteral("The Vantrel Velocarta"),
-                   SerifFont(static_cast<int>(h * 0.4), true, true), QColor(20, 40, 110));
+    DrawSlantedText(painter, QRectF(h * 1.2, h * 0.05, w - h * 1.25, h * 0.55),
+                    QStringLiteral("The Vantrel Velocarta"),
+                    SerifFont(static_cast<int>(h * 0.4), true), QColor(20, 40, 110));
     DrawFittedText(painter, QRectF(h * 1.2, h * 0.6, w - h * 1.25, h * 0.35),
                    QStringLiteral("2000"), SansFont(static_cast<int>(h * 0.3), true),
                    QColor(180, 20, 30));
@@ -223,8 +225,8 @@ QImage BookletRedCar(int w, int h) {
     look.body = QColor(190, 20, 30);
     look.whitewalls = true;
     DrawCar(painter, QRectF(w * 0.04, h * 0.25, w * 0.92, w * 0.92 / 3.3), look);
-    DrawFittedText(painter, QRectF(0, h * 0.82, w, h * 0.16), QStringLiteral("1966 Vantrel 2+2"),
-                   SerifFont(static_cast<int>(h * 0.1), false, true), QColor(60, 60, 60));
+    DrawSlantedText(painter, QRectF(0, h * 0.82, w, h * 0.16), QStringLiteral("1966 Vantrel 2+2"),
+                    SerifFont(static_cast<int>(h * 0.1)), QColor(60, 60, 60));
     painter.end();
     return image;
 }
@@ -233,8 +235,8 @@ QImage BookletLettering(int w, int h) {
     QImage image = NewCanvas(w, h, Qt::white);
     QPainter painter(&image);
     PreparePainter(painter);
-    DrawFittedText(painter, QRectF(0, h * 0.02, w, h * 0.6), QStringLiteral("The Vantrel Booklet"),
-                   SerifFont(static_cast<int>(h * 0.45), true, true), QColor(20, 40, 110));
+    DrawSlantedText(painter, QRectF(0, h * 0.02, w, h * 0.6), QStringLiteral("The Vantrel Booklet"),
+                    SerifFont(static_cast<int>(h * 0.45), true), QColor(20, 40, 110));
     DrawFittedText(painter, QRectF(0, h * 0.62, w, h * 0.3),
                    QStringLiteral("Every model year, 1964 \u2013 2000"),
                    SansFont(static_cast<int>(h * 0.18)), QColor(80, 80, 80));
