@@ -16,7 +16,6 @@
 #include "content/errors.h"
 #include "content/module1.h"
 #include "content/naming.h"
-#include "content/rtf/qt/rich_text.h"
 #include "shell/form1.h"
 
 namespace velocarta {
@@ -265,11 +264,7 @@ void Form1::ApplyStepFocus(bool topicFocus, int focusButton) {
 void Form1::LoadDetailsOf(int k) {
     ProgramState& state = module_.state;
     state.documentPath = PhotoDetailsDoc(state.photos.root(), state.photos.fileName(k));
-    const auto path = module_.services.fileSystem.resolve(state.documentPath);
-    if (!path) {
-        throw RichTextError("Cannot find " + state.documentPath.full());
-    }
-    LoadRtfFile(QString::fromStdString(*path), *rtbDetails->document());
+    module_.LoadRichText(*rtbDetails, state.documentPath);
     const Rect place = DetailsBoxPlace(layout_);
     rtbDetails->move(place.left, place.top);
 }

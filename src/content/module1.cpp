@@ -23,19 +23,24 @@ Module1::~Module1() {
     viewer_.reset();
 }
 
+void Module1::LoadRichText(QTextBrowser& box, const ContentFile& document) {
+    const auto path = services.fileSystem.resolve(document);
+    if (!path) {
+        throw RichTextError("Cannot find " + document.full());
+    }
+    LoadRtfFile(QString::fromStdString(*path), *box.document());
+    box.moveCursor(QTextCursor::Start);
+}
+
 bool Module1::OpenViewer() {
-    const auto path = services.fileSystem.resolve(state.documentPath);
     try {
-        if (!path) {
-            throw RichTextError("Cannot find " + state.documentPath.full());
-        }
         if (!viewer_) {
             // A window of its own, so that callers who disable the main window while it is
             // open do not disable the viewer with it.
             viewer_ = std::make_unique<txtForm>(*this, nullptr);
             viewer_->Form_Load();
         }
-        LoadRtfFile(QString::fromStdString(*path), *viewer_->rtbText->document());
+        LoadRichText(*viewer_->rtbText, state.documentPath);
     } catch (const RichTextError&) {
         // A viewer that never showed is unloaded, so that the next document takes its own
         // caption.

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+class QTextBrowser;
+
 #include "content/program_state.h"
 #include "shell/services.h"
 
@@ -48,6 +50,10 @@ class Module1 {
     void SetTopicButtons();
     // The caption of the year panel.
     std::string YearCaption() const;
+
+    // Loads an RTF document of the content into a rich-text box, shown from its beginning.
+    // Throws RichTextError (with a message for the user) when it cannot be shown.
+    void LoadRichText(QTextBrowser& box, const ContentFile& document);
 
     // Opens state.documentPath in the text viewer under state.viewerCaption, modally over the
     // main window. False when the document cannot be shown (the viewer stays closed).

@@ -101,12 +101,8 @@ void Form1::cmdStats_Click() {
     const int photoNumber = panPhoto->text().toInt();
     if (const auto details = PerPhotoDetailsDoc(state.contentPath, caption, photoNumber)) {
         try {
-            const auto path = module_.services.fileSystem.resolve(*details);
-            if (!path) {
-                throw RichTextError("Cannot find " + details->full());
-            }
             state.documentPath = *details;
-            LoadRtfFile(QString::fromStdString(*path), *rtbDetails->document());
+            module_.LoadRichText(*rtbDetails, *details);
             rtbDetails->show();
         } catch (const RichTextError&) {
             module_.ShowError(ErrorSource::Trap);
