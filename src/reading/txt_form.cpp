@@ -15,7 +15,7 @@ namespace velocarta {
 
 namespace {
 // The design's window, in pixels: the document above, the two buttons below it.
-constexpr int kWidth = 640;
+constexpr int kWidth = 720;
 constexpr int kTextHeight = 440;
 constexpr int kButtonHeight = 36;
 constexpr int kPrintWidth = 120;

@@ -22,6 +22,8 @@ namespace velocarta {
 
 class Module1;
 class PhotoCache;
+struct StepOutcome;
+struct ViewerRequest;
 class PhotoView;
 class SpinButton;
 
@@ -133,10 +135,12 @@ class Form1 : public QMainWindow {
     void connectReading();
     // Checks that a year text is on the disc and opens it in the viewer, or reports the
     // handler's code.
-    void OpenYearText(const struct ViewerRequest& request);
+    void OpenYearText(const ViewerRequest& request);
     // After a pick: the photo counter restarts and the direction of the steps is forgotten.
     void ResetPhotoSteps();
     void ApplyStepFocus(bool topicFocus, int focusButton);
+    // Applies what a photo step decided: its message, the focus and the Details text.
+    void ApplyStep(const StepOutcome& outcome, bool backward);
     // The Details box over the photo: placed and filled with the document of an entry.
     void LoadDetailsOf(int k);
     QSize PhotoTargetSize() const;
