@@ -57,10 +57,14 @@ void Step(benchmark::State& state, bool prefetched) {
     }
 }
 
-void BM_StepWithoutPrefetch(benchmark::State& state) { Step(state, false); }
+void BM_StepWithoutPrefetch(benchmark::State& state) {
+    Step(state, false);
+}
 BENCHMARK(BM_StepWithoutPrefetch)->Unit(benchmark::kMillisecond);
 
-void BM_StepWithPrefetch(benchmark::State& state) { Step(state, true); }
+void BM_StepWithPrefetch(benchmark::State& state) {
+    Step(state, true);
+}
 BENCHMARK(BM_StepWithPrefetch)->Unit(benchmark::kMillisecond);
 
 }  // namespace

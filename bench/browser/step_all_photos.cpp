@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     auto stepThroughRun = [&] {
         const int first = photos.firstIndexOf(module.state.yearCode);
         int count = 0;
-        while (first + count <= photos.count() && photos.belongsTo(first + count, module.state.yearCode)) {
+        while (first + count <= photos.count() &&
+               photos.belongsTo(first + count, module.state.yearCode)) {
             ++count;
         }
         for (int step = 0; step < count; ++step) {

@@ -70,8 +70,8 @@ void BM_PrintToPdf(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer sinceEvents;
         sinceEvents.start();
-        const PrintJob job = printer.printRichTextPages(
-            document, Margins{}, "Hundred pages", [&](int, int) {
+        const PrintJob job =
+            printer.printRichTextPages(document, Margins{}, "Hundred pages", [&](int, int) {
                 longestGapMs = std::max(longestGapMs, sinceEvents.nsecsElapsed() / 1e6);
                 sinceEvents.restart();
             });

@@ -36,10 +36,10 @@ BENCHMARK(BM_StartupLoad)->Unit(benchmark::kMillisecond)->Iterations(10);
 void BM_DiscSearch(benchmark::State& state) {
     Environment& environment = System().environment;
     for (auto _ : state) {
-        const auto roots = SearchContent(
-            System().fileSystem, VELOCARTA_PROGRAM_FOLDER,
-            ContentDiscCandidates(environment.variable("VELOCARTA_DRIVES"),
-                                  environment.mountTable(), environment.userName()));
+        const auto roots =
+            SearchContent(System().fileSystem, VELOCARTA_PROGRAM_FOLDER,
+                          ContentDiscCandidates(environment.variable("VELOCARTA_DRIVES"),
+                                                environment.mountTable(), environment.userName()));
         benchmark::DoNotOptimize(roots);
     }
 }
@@ -61,10 +61,9 @@ BENCHMARK(BM_StartupSoundStart)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void BM_SampleDiscCatalogue(benchmark::State& state) {
     for (auto _ : state) {
-        auto catalogue = PhotoCatalogue::Build(System().fileSystem, VELOCARTA_SAMPLE_DISC,
-                                               [](const FileSystemError&) {
-                                                   return RetryChoice::GiveUp;
-                                               });
+        auto catalogue =
+            PhotoCatalogue::Build(System().fileSystem, VELOCARTA_SAMPLE_DISC,
+                                  [](const FileSystemError&) { return RetryChoice::GiveUp; });
         benchmark::DoNotOptimize(catalogue);
     }
 }

@@ -99,13 +99,13 @@ void Form1::buildControls() {
     surface->setObjectName(QStringLiteral("DesignSurface"));
 
     panYear = MakeCaptionPanel(surface, QStringLiteral("panYear"), QStringLiteral("panYear"),
-                           QStringLiteral("The year or topic on show"));
+                               QStringLiteral("The year or topic on show"));
     QFont yearFont = panYear->font();
     yearFont.setPointSize(yearFont.pointSize() + 5);
     yearFont.setBold(true);
     panYear->setFont(yearFont);
     panPhoto = MakeCaptionPanel(surface, QStringLiteral("panPhoto"), QStringLiteral("1"),
-                            QStringLiteral("The number of the photo on show"));
+                                QStringLiteral("The number of the photo on show"));
     QFont numberFont = panPhoto->font();
     numberFont.setBold(true);
     panPhoto->setFont(numberFont);
