@@ -50,7 +50,6 @@ struct ProgramState {
     ContentFile documentPath;
     std::string viewerCaption;
     std::string soundPath;
-    std::string copyRequest = " ";
 };
 
 }  // namespace velocarta
