@@ -48,8 +48,11 @@ std::string FormatNumber(int value, int numberFormat) {
             return Letters(value, true);
         case 4:
             return Letters(value, false);
-        case 22:
-            return (value < 10 ? "0" : "") + std::to_string(value);
+        case 22: {
+            std::string text = value >= 0 && value < 10 ? "0" : "";
+            text += std::to_string(value);
+            return text;
+        }
         case 23:
         case 255:
             return {};

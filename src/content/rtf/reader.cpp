@@ -279,6 +279,10 @@ void Reader::closeGroup() {
         warn("a closing brace without its opening one");
         return;
     }
+    if (stack_.size() == 2 && paragraphHasContent()) {
+        // The last paragraph needs no \par; it keeps the properties the document gave it.
+        endParagraph();
+    }
     const Destination closed = stack_.back().destination;
     stack_.pop_back();
     formatChanged_ = true;
@@ -584,8 +588,11 @@ void Reader::applyValue(Kw id, int value) {
             s.unicodeSkip = std::clamp(value, 0, 16);
             break;
         case Kw::Unicode: {
-            const auto unit = static_cast<char16_t>(value < 0 ? value + 65536 : value);
             unicodeSkipPending_ = s.unicodeSkip;
+            if (value < -32768 || value > 65535) {
+                return;  // no UTF-16 unit: nothing to show, but the fallback still goes
+            }
+            const auto unit = static_cast<char16_t>(value < 0 ? value + 65536 : value);
             if (unit >= 0xD800 && unit <= 0xDBFF) {
                 highSurrogate_ = unit;
                 return;
@@ -982,8 +989,15 @@ std::optional<Rgb> Reader::color(int index) const {
 }
 
 void Reader::finishFontTable() {
-    for (Font& font : document_.fonts) {
+    for (std::size_t i = 0; i < document_.fonts.size(); ++i) {
+        Font& font = document_.fonts[i];
         font.name = Trimmed(font.name);
+        // Dingbat fonts share the symbol charset but not the Symbol font's glyphs.
+        if (fontEntries_[i].codePage == kSymbolCodePage &&
+            (font.name.find("Wingdings") != std::string::npos ||
+             font.name.find("Webdings") != std::string::npos)) {
+            fontEntries_[i].codePage = kWingdingsCodePage;
+        }
     }
     const auto found = fontIndex_.find(defaultFontNumber_);
     document_.defaultFont = found != fontIndex_.end() ? found->second : -1;
@@ -1001,6 +1015,7 @@ void Reader::finishFontTable() {
 }
 
 void Reader::text(std::string_view bytes) {
+    state().ignorable = false;  // \* marks a control word only
     if (unicodeSkipPending_ > 0) {
         const auto skipped = std::min(bytes.size(), static_cast<std::size_t>(unicodeSkipPending_));
         unicodeSkipPending_ -= static_cast<int>(skipped);
@@ -1062,6 +1077,7 @@ void Reader::text(std::string_view bytes) {
 }
 
 void Reader::hexByte(unsigned char byte) {
+    state().ignorable = false;
     if (state().destination == Destination::LevelText) {
         lists_.level().text += ListTable::kRawByte + byte;
         return;
