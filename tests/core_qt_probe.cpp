@@ -2,4 +2,6 @@
 // the rules library neither links Qt nor sees its headers.
 #include <QString>
 
-int ProbeQtInCore() { return QString().size(); }
+int ProbeQtInCore() {
+    return QString().size();
+}

@@ -99,7 +99,9 @@ std::string_view PhotoCatalogue::code(int k) const {
     return std::string_view(fileName(k)).substr(0, 2);
 }
 
-int PhotoCatalogue::number(int k) const { return k == count() + 1 ? 0 : at(k).number; }
+int PhotoCatalogue::number(int k) const {
+    return k == count() + 1 ? 0 : at(k).number;
+}
 
 bool PhotoCatalogue::belongsTo(int k, std::string_view yearCode) const {
     return code(k) == yearCode;

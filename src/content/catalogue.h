@@ -28,7 +28,7 @@ std::optional<std::vector<std::string>> ListUpperCased(FileSystem& fileSystem,
 // Photos are ordered by a binary comparison of their upper-cased file names, so each year
 // or topic forms one run: "64" .. "99", "A0" (2000), then the letter codes.
 class PhotoCatalogue {
-public:
+  public:
     PhotoCatalogue() = default;
 
     // Lists photoRoot + "/vantrels/*.jpg". Nothing when the user gave up on a failed step.
@@ -59,7 +59,7 @@ public:
     // Bytes the catalogue holds in memory.
     std::size_t bytesHeld() const;
 
-private:
+  private:
     struct Entry {
         std::string name;  // upper-cased file name
         int number = 0;

@@ -51,8 +51,12 @@ constexpr std::array<std::string_view, 11> kWithoutPictures{
 
 // Editions and topics whose Stats button reads "Details".
 constexpr std::array<std::string_view, 7> kDetailsCaptions{
-    "Early Vantrel Prototypes ", "The Classic Dorran ",     "Vantrel Kite I ",
-    "Vantrel Kite III ",         "Vantrel Super Stravon ",  "Vantrel Postage Stamps ",
+    "Early Vantrel Prototypes ",
+    "The Classic Dorran ",
+    "Vantrel Kite I ",
+    "Vantrel Kite III ",
+    "Vantrel Super Stravon ",
+    "Vantrel Postage Stamps ",
     "Danbury Mint Die Cast Models ",
 };
 

@@ -77,7 +77,9 @@ constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kClosingLine =
     "Make sure that the Vantrel Velocarta is in the CDROM drive.";
 
-bool IsInputError(std::string_view code) { return code == "ER034" || code == "ER036"; }
+bool IsInputError(std::string_view code) {
+    return code == "ER034" || code == "ER036";
+}
 
 bool IsRetryCode(std::string_view code) {
     return code == "ER001" || code == "ER037" || code == "ER055";

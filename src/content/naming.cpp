@@ -49,9 +49,13 @@ constexpr std::array<std::string_view, 4> kCoverPictures{
     "/graphics/logo.jpg", "/graphics/66red.jpg", "/graphics/bklettxt.jpg",
     "/graphics/kestrix3.jpg"};
 
-ContentFile In(std::string_view root, std::string rel) { return {std::string(root), std::move(rel)}; }
+ContentFile In(std::string_view root, std::string rel) {
+    return {std::string(root), std::move(rel)};
+}
 
-std::string RichText(std::string_view name) { return "/richtext/" + std::string(name); }
+std::string RichText(std::string_view name) {
+    return "/richtext/" + std::string(name);
+}
 
 }  // namespace
 
@@ -71,9 +75,15 @@ std::string PhotoFileName(std::string_view path) {
     return std::string(path.substr(pos + kPhotoFolder.size()));
 }
 
-std::string CaptionYY(std::string_view caption) { return std::string(Mid(caption, 3, 2)); }
-std::string CaptionD(std::string_view caption) { return std::string(Mid(caption, 4, 1)); }
-bool Is2000Caption(std::string_view caption) { return caption.substr(0, 2) == "20"; }
+std::string CaptionYY(std::string_view caption) {
+    return std::string(Mid(caption, 3, 2));
+}
+std::string CaptionD(std::string_view caption) {
+    return std::string(Mid(caption, 4, 1));
+}
+bool Is2000Caption(std::string_view caption) {
+    return caption.substr(0, 2) == "20";
+}
 
 std::string CaptionToYearCode(std::string_view caption) {
     if (const Topic* topic = FindTopicByCaption(caption)) {
@@ -97,7 +107,9 @@ std::string YearOfButton(int index) {
     return index == 37 ? std::string("2000") : "19" + std::to_string(63 + index);
 }
 
-std::span<const Topic> Topics() { return kTopics; }
+std::span<const Topic> Topics() {
+    return kTopics;
+}
 
 const Topic* FindTopicByCaption(std::string_view caption) {
     for (const Topic& topic : kTopics) {
@@ -229,7 +241,9 @@ ContentFile BookletOverviewDoc(std::string_view contentPath) {
     return In(contentPath, "/RichText/intro.rtf");
 }
 
-std::span<const std::string_view> BookletCoverPictures() { return kCoverPictures; }
+std::span<const std::string_view> BookletCoverPictures() {
+    return kCoverPictures;
+}
 
 ContentFile StartupSound(std::string_view programFolder) {
     return In(programFolder, "/passby.wav");

@@ -5,7 +5,7 @@
 namespace velocarta {
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual void clear() = 0;
     virtual void setText(const std::string& text) = 0;

@@ -13,13 +13,13 @@ namespace velocarta {
 // A file-system call that failed: a folder that cannot be read, a root that is gone, a
 // full disk. The message says what failed, for the user.
 class FileSystemError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A wildcard listing that yields one name per call, as the content functions walk a folder.
 class DirListing {
-public:
+  public:
     virtual ~DirListing() = default;
     // The next matching file name as it is spelled on disk, or "" once there is none.
     // Throws FileSystemError when the folder cannot be read further.
@@ -29,7 +29,7 @@ public:
 // The file system as the program uses it. Below a root, folder and file names are matched
 // without regard to ASCII letter case; patterns take '*' and '?' in the last component.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // Lists the regular files that match pattern.rel's last component in the folder named by

@@ -6,7 +6,7 @@ namespace velocarta {
 
 // The product's help. RegisterHelp names the help file; QuitHelp closes what is open of it.
 class HelpViewer {
-public:
+  public:
     virtual ~HelpViewer() = default;
     virtual void registerHelpFile(const std::string& hostPath) = 0;
     virtual std::string helpFile() const = 0;

@@ -4,7 +4,7 @@ namespace velocarta {
 
 // Keeps a second copy of the program from running at the same time.
 class InstanceGuard {
-public:
+  public:
     virtual ~InstanceGuard() = default;
     // True when this process is now the only instance (a lock left by a process that has
     // died is taken over); false when another running instance holds it.

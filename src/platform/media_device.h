@@ -8,7 +8,7 @@ class QWidget;
 namespace velocarta {
 
 class MediaError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -16,7 +16,7 @@ public:
 // string commands "open", "play", "stop", "prev" and "close". A command that fails (a
 // missing or unplayable file) throws MediaError.
 class MediaDevice {
-public:
+  public:
     virtual ~MediaDevice() = default;
     virtual void setDeviceType(const std::string& type) = 0;
     virtual void setFileName(const std::string& hostPath) = 0;

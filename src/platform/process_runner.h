@@ -7,13 +7,13 @@
 namespace velocarta {
 
 class ProcessError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Starting other programs. Arguments go to the program as a list, never through a shell.
 class ProcessRunner {
-public:
+  public:
     virtual ~ProcessRunner() = default;
     // Starts the program and returns at once; throws ProcessError when it cannot start.
     virtual void start(const std::string& program, const std::vector<std::string>& args) = 0;

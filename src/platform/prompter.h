@@ -20,7 +20,7 @@ struct Message {
 // Modal message boxes. The last answer is kept for the whole program, as the exit
 // confirmation and the clipboard question share it.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
 
     Answer ask(const Message& message) {
@@ -29,10 +29,10 @@ public:
     }
     Answer lastAnswer() const { return lastAnswer_; }
 
-protected:
+  protected:
     virtual Answer show(const Message& message) = 0;
 
-private:
+  private:
     Answer lastAnswer_ = Answer::Ok;
 };
 

@@ -7,7 +7,7 @@ enum class Pointer { Default = 0, Hourglass = 11 };
 
 // The screen the main window lives on.
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
     virtual int widthPixels() const = 0;
     virtual int heightPixels() const = 0;

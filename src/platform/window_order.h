@@ -13,7 +13,7 @@ inline TopMode TopModeOfFlag(int flag) {
 
 // The stacking order of windows, without moving or resizing them.
 class WindowOrder {
-public:
+  public:
     virtual ~WindowOrder() = default;
     virtual void setAlwaysOnTop(QWidget& window, TopMode mode) = 0;
 };

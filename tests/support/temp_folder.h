@@ -8,7 +8,7 @@ namespace velocarta::testing {
 // A fresh folder under the system's temporary folder, removed with everything in it when
 // the object goes.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -20,7 +20,7 @@ public:
     // Writes a file (creating its folders) and returns its host path.
     std::string writeFile(std::string_view rel, std::string_view contents = "x") const;
 
-private:
+  private:
     std::string path_;
 };
 

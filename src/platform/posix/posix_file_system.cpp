@@ -56,7 +56,7 @@ std::pair<std::string, std::string> SplitLast(const std::string& rel) {
 }
 
 class PosixListing final : public DirListing {
-public:
+  public:
     PosixListing(std::string folder, std::string pattern)
         : folder_(std::move(folder)), pattern_(std::move(pattern)) {
         if (folder_.empty()) {
@@ -100,7 +100,7 @@ public:
         }
     }
 
-private:
+  private:
     bool IsRegularFile(const dirent& entry) const {
         if (entry.d_type == DT_REG) {
             return true;
@@ -127,7 +127,8 @@ bool MatchesWildcard(std::string_view pattern, std::string_view name) {
     std::size_t starN = 0;
     while (n < name.size()) {
         if (p < pattern.size() &&
-            (pattern[p] == '?' || EqualsIgnoringAsciiCase(pattern.substr(p, 1), name.substr(n, 1)))) {
+            (pattern[p] == '?' ||
+             EqualsIgnoringAsciiCase(pattern.substr(p, 1), name.substr(n, 1)))) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == '*') {

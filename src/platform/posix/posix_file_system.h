@@ -13,7 +13,7 @@ namespace velocarta {
 // folder and refreshed when the folder changes. Names beginning with '.' are hidden and
 // never listed. Safe to use from several threads.
 class PosixFileSystem final : public FileSystem {
-public:
+  public:
     std::unique_ptr<DirListing> list(const ContentFile& pattern) override;
     std::optional<std::string> resolve(const ContentFile& file) override;
     std::int64_t fileLength(const ContentFile& file) override;
@@ -22,7 +22,7 @@ public:
     void makeFolder(const ContentFile& folder) override;
     void removeFolder(const ContentFile& folder) override;
 
-private:
+  private:
     // The entry of `folder` (a host path) spelled like `name` but for case, or "".
     std::string findFolded(const std::string& folder, const std::string& name);
     // Resolves a folder part below root; throws when the root cannot be reached.

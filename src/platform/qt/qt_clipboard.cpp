@@ -8,7 +8,9 @@
 
 namespace velocarta {
 
-void QtClipboard::clear() { QGuiApplication::clipboard()->clear(); }
+void QtClipboard::clear() {
+    QGuiApplication::clipboard()->clear();
+}
 
 void QtClipboard::setText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));

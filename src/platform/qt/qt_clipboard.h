@@ -5,7 +5,7 @@
 namespace velocarta {
 
 class QtClipboard final : public Clipboard {
-public:
+  public:
     void clear() override;
     void setText(const std::string& text) override;
     void setPictureFromFile(const std::string& hostPath) override;

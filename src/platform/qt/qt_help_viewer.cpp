@@ -8,7 +8,9 @@
 
 namespace velocarta {
 
-QtHelpViewer::~QtHelpViewer() { quit(); }
+QtHelpViewer::~QtHelpViewer() {
+    quit();
+}
 
 void QtHelpViewer::showContents() {
     QFile file(QString::fromStdString(helpFile_));

@@ -23,6 +23,8 @@ QtInstanceGuard::QtInstanceGuard(const QString& lockPath)
     lock_->setStaleLockTime(0);
 }
 
-bool QtInstanceGuard::acquire() { return lock_->isLocked() || lock_->tryLock(0); }
+bool QtInstanceGuard::acquire() {
+    return lock_->isLocked() || lock_->tryLock(0);
+}
 
 }  // namespace velocarta

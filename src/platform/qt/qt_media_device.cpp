@@ -11,7 +11,9 @@ namespace velocarta {
 
 QtMediaDevice::QtMediaDevice() = default;
 
-QtMediaDevice::~QtMediaDevice() { close(); }
+QtMediaDevice::~QtMediaDevice() {
+    close();
+}
 
 void QtMediaDevice::command(const std::string& command) {
     if (command == "open") {

@@ -14,7 +14,7 @@ namespace velocarta {
 
 // The multimedia device on Qt Multimedia (GStreamer): WAV sounds and AVI movies.
 class QtMediaDevice final : public MediaDevice {
-public:
+  public:
     QtMediaDevice();
     ~QtMediaDevice() override;
     void setDeviceType(const std::string& type) override { deviceType_ = type; }
@@ -23,7 +23,7 @@ public:
     void command(const std::string& command) override;
     bool isPlaying() const override;
 
-private:
+  private:
     void open();
     void close();
 

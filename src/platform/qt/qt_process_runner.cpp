@@ -30,20 +30,18 @@ int QtProcessRunner::startAndWait(const std::string& program,
     // The loop ends on the program's end, or on a failure to start it; window events run
     // meanwhile, without polling.
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop,
-                     [&loop, &process](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart ||
-                             process.state() == QProcess::NotRunning) {
-                             loop.quit();
-                         }
-                     });
+    QObject::connect(
+        &process, &QProcess::errorOccurred, &loop, [&loop, &process](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart || process.state() == QProcess::NotRunning) {
+                loop.quit();
+            }
+        });
     process.start(QString::fromStdString(program), ArgumentsOf(args));
     if (process.state() != QProcess::NotRunning) {
         loop.exec();
     }
     if (process.error() == QProcess::FailedToStart) {
-        throw ProcessError("Cannot start " + program + ": " +
-                           process.errorString().toStdString());
+        throw ProcessError("Cannot start " + program + ": " + process.errorString().toStdString());
     }
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }

@@ -5,7 +5,7 @@
 namespace velocarta {
 
 class QtProcessRunner final : public ProcessRunner {
-public:
+  public:
     void start(const std::string& program, const std::vector<std::string>& args) override;
     int startAndWait(const std::string& program, const std::vector<std::string>& args) override;
 };

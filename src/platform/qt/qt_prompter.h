@@ -6,7 +6,7 @@ namespace velocarta {
 
 // Message boxes as QMessageBox, over the active window.
 class QtPrompter final : public Prompter {
-protected:
+  protected:
     Answer show(const Message& message) override;
 };
 

@@ -8,11 +8,17 @@
 namespace velocarta {
 
 namespace {
-int TwipsPerPixel(qreal dpi) { return dpi > 0 ? qRound(1440.0 / dpi) : 15; }
+int TwipsPerPixel(qreal dpi) {
+    return dpi > 0 ? qRound(1440.0 / dpi) : 15;
+}
 }  // namespace
 
-int QtScreen::widthPixels() const { return QGuiApplication::primaryScreen()->size().width(); }
-int QtScreen::heightPixels() const { return QGuiApplication::primaryScreen()->size().height(); }
+int QtScreen::widthPixels() const {
+    return QGuiApplication::primaryScreen()->size().width();
+}
+int QtScreen::heightPixels() const {
+    return QGuiApplication::primaryScreen()->size().height();
+}
 
 int QtScreen::twipsPerPixelX() const {
     return TwipsPerPixel(QGuiApplication::primaryScreen()->logicalDotsPerInchX());

@@ -6,7 +6,7 @@ namespace velocarta {
 
 // The primary screen, and the application's override cursor as the mouse pointer.
 class QtScreen final : public Screen {
-public:
+  public:
     int widthPixels() const override;
     int heightPixels() const override;
     int twipsPerPixelX() const override;
@@ -14,7 +14,7 @@ public:
     void setPointer(Pointer pointer) override;
     Pointer pointer() const override { return pointer_; }
 
-private:
+  private:
     Pointer pointer_ = Pointer::Default;
 };
 

@@ -5,7 +5,7 @@
 namespace velocarta {
 
 class QtWindowOrder final : public WindowOrder {
-public:
+  public:
     void setAlwaysOnTop(QWidget& window, TopMode mode) override;
 };
 

@@ -1,0 +1,154 @@
+#include "shell/form2.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "content/lookup.h"
+#include "content/module1.h"
+#include "content/naming.h"
+#include "content/utilities.h"
+#include "shell/disc_search.h"
+#include "shell/form1.h"
+#include "shell/title_picture.h"
+
+namespace velocarta {
+
+Form2::Form2(Module1& module) : module_(module) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QString::fromUtf8(kProductTitle));
+    setFixedSize(480, 320);
+
+    SSPanel1 = new QLabel(QStringLiteral("The Vantrel Velocarta 2000"), this);
+    SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
+    SSPanel1->setAlignment(Qt::AlignCenter);
+    SSPanel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    QFont title = SSPanel1->font();
+    title.setPointSize(18);
+    title.setBold(true);
+    SSPanel1->setFont(title);
+    SSPanel1->setAccessibleDescription(QStringLiteral("Product title"));
+
+    Picture3 = new QLabel(this);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    Picture3->setPixmap(QPixmap::fromImage(TitlePicture(QSize(440, 200))));
+    Picture3->setAccessibleName(QStringLiteral("The Kestrix emblem"));
+
+    Image1 = new QLabel(QStringLiteral("Loading the Vantrel photo collection..."), this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SSPanel1);
+    layout->addWidget(Picture3, 1, Qt::AlignCenter);
+    layout->addWidget(Image1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+}
+
+void Form2::Form_Load() {
+    ProgramState& state = module_.state;
+    Services& services = module_.services;
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->geometry().center() - rect().center());
+    }
+    show();
+
+    if (!services.instanceGuard.acquire()) {
+        // Also said on the terminal, for whoever started the program from one.
+        qWarning("The Vantrel Velocarta is already running!");
+        services.prompter.ask({"The Vantrel Velocarta is already running!", kProductTitle,
+                               Buttons::Ok, Icon::Critical, /*systemModal=*/true});
+        module_.EndProgram();
+        return;
+    }
+
+    services.screen.setPointer(Pointer::Hourglass);
+    if (state.hwi()) {
+        state.photoRoot = state.programFolder;
+        state.contentPath = state.programFolder;
+    } else if (!FindContent()) {
+        return;
+    }
+
+    PlayStartupSound();
+    Timer1->start(5000);
+    state.startupPending = true;
+    if (!module_.BuildPhotoList()) {
+        return;
+    }
+    catalogueBuilt_ = true;
+    // A listing failure may have kept the catalogue busy past the five seconds.
+    if (tickWaiting_) {
+        Timer1_Timer();
+    }
+}
+
+bool Form2::FindContent() {
+    ProgramState& state = module_.state;
+    Services& services = module_.services;
+    for (;;) {
+        state.errorCode = "ER001";
+        const std::vector<std::string> candidates = ContentDiscCandidates(
+            services.environment.variable("VELOCARTA_DRIVES"), services.environment.mountTable(),
+            services.environment.userName());
+        const ContentRoots roots =
+            SearchContent(services.fileSystem, state.programFolder, candidates);
+        if (!roots.contentPath.empty()) {
+            state.contentPath = roots.contentPath;
+            state.photoRoot = roots.photoRoot;
+            return true;
+        }
+        Timer1->stop();
+        close();
+        if (module_.ShowError() != ErrorOutcome::Retry) {
+            return false;
+        }
+    }
+}
+
+void Form2::PlayStartupSound() {
+    ProgramState& state = module_.state;
+    MediaDevice& device = module_.services.startupDevice;
+    const ContentFile sound = StartupSound(state.programFolder);
+    state.soundPath = sound.full();
+    const auto found = FirstListed(module_.services.fileSystem, sound).empty()
+                           ? std::nullopt
+                           : module_.services.fileSystem.resolve(sound);
+    if (!found) {
+        state.errorCode = "ER055";
+        return;
+    }
+    try {
+        device.command("close");
+        device.setDeviceType("WaveAudio");
+        device.setFileName(*found);
+        device.command("open");
+        device.command("play");
+    } catch (const MediaError&) {
+        // A sound that cannot be played is skipped like a missing one.
+        state.errorCode = "ER055";
+    }
+}
+
+void Form2::Timer1_Timer() {
+    Timer1->stop();
+    if (!catalogueBuilt_) {
+        tickWaiting_ = true;
+        return;
+    }
+    tickWaiting_ = false;
+    Form1& form1 = module_.LoadForm1();
+    if (!ScreenIs(module_.services.screen, 800, 600)) {
+        form1.RelayoutForOtherScreen();
+    }
+    form1.FillYearLists();
+}
+
+}  // namespace velocarta

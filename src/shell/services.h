@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/clipboard.h"
+#include "platform/environment.h"
+#include "platform/file_system.h"
+#include "platform/help_viewer.h"
+#include "platform/instance_guard.h"
+#include "platform/media_device.h"
+#include "platform/process_runner.h"
+#include "platform/prompter.h"
+#include "platform/screen.h"
+#include "platform/window_order.h"
+
+namespace velocarta {
+
+// The operating-system services the windows use. The program passes the real ones; tests
+// pass doubles.
+struct Services {
+    Prompter& prompter;
+    FileSystem& fileSystem;
+    Screen& screen;
+    ProcessRunner& processes;
+    Clipboard& clipboard;
+    WindowOrder& windowOrder;
+    HelpViewer& help;
+    InstanceGuard& instanceGuard;
+    Environment& environment;
+    // The start-up window's multimedia device (the start-up sound) and the main window's
+    // (sound effects).
+    MediaDevice& startupDevice;
+    MediaDevice& mainDevice;
+    // Ends the run at once: every window closes, nothing more is asked.
+    std::function<void()> endProgram;
+};
+
+}  // namespace velocarta

@@ -1,0 +1,191 @@
+#include "shell/form2.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "shell/form1.h"
+#include "support/failing_file_system.h"
+#include "support/shell_harness.h"
+
+namespace velocarta {
+namespace {
+
+using testing::ShellHarness;
+
+TEST(Form2Load, FindsTheDiscPlaysTheSoundArmsTheTimerAndBuildsTheCatalogue) {
+    ShellHarness harness;
+    harness.addPhoto("65A.JPG");
+    harness.program.writeFile("/passby.wav", "RIFF");
+    Module1& module = harness.start();
+
+    const ProgramState& state = module.state;
+    EXPECT_TRUE(module.form2().isVisible());
+    EXPECT_TRUE(harness.prompter.shown().empty());
+    EXPECT_EQ(harness.screen.pointer(), Pointer::Hourglass);
+    EXPECT_EQ(state.contentPath, harness.disc.path());
+    EXPECT_EQ(state.photoRoot, harness.disc.path());
+    EXPECT_EQ(state.soundPath, harness.program.path() + "/passby.wav");
+    EXPECT_EQ(harness.startupDevice.commands, (std::vector<std::string>{"close", "open", "play"}));
+    EXPECT_EQ(harness.startupDevice.deviceType, "WaveAudio");
+    EXPECT_EQ(harness.startupDevice.fileName, harness.program.path() + "/passby.wav");
+    EXPECT_TRUE(module.form2().Timer1->isActive());
+    EXPECT_EQ(module.form2().Timer1->interval(), 5000);
+    EXPECT_TRUE(state.startupPending);
+    EXPECT_EQ(state.photos.count(), 2);
+    EXPECT_EQ(state.errorCode, "ER037");  // the last step's code
+    EXPECT_EQ(module.form1(), nullptr);   // the main window waits for the tick
+}
+
+TEST(Form2Load, ASecondInstanceIsToldAndEnds) {
+    ShellHarness harness;
+    harness.instanceGuard = testing::FakeInstanceGuard(/*otherInstanceRunning=*/true);
+    Module1& module = harness.start();
+    ASSERT_EQ(harness.prompter.shown().size(), 1u);
+    const Message& message = harness.prompter.last();
+    EXPECT_EQ(message.text, "The Vantrel Velocarta is already running!");
+    EXPECT_EQ(message.title, "The Vantrel Velocarta");
+    EXPECT_EQ(message.buttons, Buttons::Ok);
+    EXPECT_EQ(message.icon, Icon::Critical);
+    EXPECT_TRUE(message.systemModal);
+    EXPECT_TRUE(module.ended());
+    EXPECT_EQ(harness.endProgramCalls, 1);
+    // Nothing else happens: no search, no sound, no timer.
+    EXPECT_EQ(module.state.contentPath, "");
+    EXPECT_TRUE(harness.startupDevice.commands.empty());
+    EXPECT_FALSE(module.form2().Timer1->isActive());
+    EXPECT_NE(harness.screen.pointer(), Pointer::Hourglass);
+}
+
+TEST(Form2Load, HwiReadsEverythingFromTheProgramFolder) {
+    ShellHarness harness;
+    harness.program.writeFile("/vantrels/70A.JPG");
+    Module1& module = harness.start("HWI");
+    EXPECT_EQ(module.state.contentPath, harness.program.path());
+    EXPECT_EQ(module.state.photoRoot, harness.program.path());
+    EXPECT_EQ(module.state.photos.count(), 1);
+    EXPECT_EQ(module.state.photos.fileName(1), "70A.JPG");
+}
+
+TEST(Form2Load, OnlyTheExactArgumentCounts) {
+    for (const char* commandLine : {"hwi", "HWI extra", " HWI"}) {
+        ShellHarness harness;
+        Module1& module = harness.start(commandLine);
+        EXPECT_EQ(module.state.contentPath, harness.disc.path()) << commandLine;
+    }
+}
+
+TEST(Form2Load, NoDiscOffersRetryAndCancelEndsTheProgram) {
+    ShellHarness harness;
+    harness.environment.variables["VELOCARTA_DRIVES"] = "/nonexistent/velocarta-cd";
+    harness.prompter.answerNext(Answer::Cancel);
+    Module1& module = harness.start();
+    ASSERT_EQ(harness.prompter.shown().size(), 1u);
+    EXPECT_EQ(harness.prompter.last().buttons, Buttons::RetryCancel);
+    EXPECT_EQ(harness.prompter.last().icon, Icon::None);
+    EXPECT_EQ(harness.prompter.last().text,
+              "Error number: ER001\r\n\r\n Unable to detect the Vantrel Velocarta CDROM.\r\n\r\n"
+              "Make sure that the Vantrel Velocarta is in the CDROM drive.");
+    EXPECT_TRUE(module.ended());
+    EXPECT_FALSE(module.form2().isVisible());  // the start-up window closed before the box
+    EXPECT_FALSE(module.form2().Timer1->isActive());
+    EXPECT_TRUE(harness.startupDevice.commands.empty());
+}
+
+TEST(Form2Load, RetrySearchesAgainAndGoesOn) {
+    ShellHarness harness;
+    testing::TempFolder lateDisc;
+    harness.environment.variables["VELOCARTA_DRIVES"] = lateDisc.path();
+    int boxes = 0;
+    harness.prompter.onShow = [&](const Message&) {
+        // The user inserts the disc while the second box is open.
+        if (++boxes == 2) {
+            lateDisc.writeFile("/vantrels/66A.JPG");
+        }
+    };
+    Module1& module = harness.start();
+    EXPECT_EQ(boxes, 2);
+    EXPECT_FALSE(module.ended());
+    EXPECT_EQ(module.state.contentPath, lateDisc.path());
+    EXPECT_TRUE(module.form2().Timer1->isActive());
+    EXPECT_EQ(module.state.photos.count(), 1);
+}
+
+TEST(Form2Load, CopiedPhotosWithoutDiscStillAskForTheDisc) {
+    ShellHarness harness;
+    harness.program.writeFile("/vantrels/64A.JPG");
+    harness.environment.variables["VELOCARTA_DRIVES"] = "";
+    harness.prompter.answerNext(Answer::Cancel);
+    Module1& module = harness.start();
+    EXPECT_TRUE(module.ended());
+    EXPECT_EQ(harness.prompter.last().text.substr(0, 19), "Error number: ER001");
+}
+
+TEST(Form2Load, CopiedPhotosAreReadFromTheHardDisk) {
+    ShellHarness harness;
+    harness.program.writeFile("/vantrels/64A.JPG");
+    harness.program.writeFile("/vantrels/64B.JPG");
+    Module1& module = harness.start();
+    EXPECT_EQ(module.state.photoRoot, harness.program.path());
+    EXPECT_EQ(module.state.contentPath, harness.disc.path());
+    EXPECT_EQ(module.state.photos.count(), 2);
+    EXPECT_EQ(module.state.photos.namePos(), static_cast<int>(harness.program.path().size()) + 1);
+}
+
+TEST(Form2Load, AMissingOrUnplayableStartupSoundIsSkippedSilently) {
+    ShellHarness missing;
+    Module1& first = missing.start();
+    EXPECT_TRUE(missing.startupDevice.commands.empty());
+    EXPECT_TRUE(missing.prompter.shown().empty());
+    EXPECT_TRUE(first.form2().Timer1->isActive());
+
+    ShellHarness unplayable;
+    unplayable.program.writeFile("/passby.wav", "not a sound");
+    unplayable.startupDevice.failOn["open"] = 1;
+    Module1& second = unplayable.start();
+    EXPECT_TRUE(unplayable.prompter.shown().empty());
+    EXPECT_FALSE(unplayable.startupDevice.playing);
+    EXPECT_TRUE(second.form2().Timer1->isActive());
+    EXPECT_EQ(second.state.photos.count(), 1);
+}
+
+TEST(Form2Load, AFailedCatalogueListingOffersRetry) {
+    ShellHarness harness;
+    harness.addPhoto("64B.JPG");
+    testing::FailingFileSystem failing;
+    // Listing steps 1 to 3 are the photo tests of the program folder and of the disc and the
+    // start-up sound's; step 4 is the catalogue's first.
+    failing.failNextCalls = {4};
+    harness.fileSystem = &failing;
+    Module1& module = harness.start();
+    ASSERT_EQ(harness.prompter.shown().size(), 1u);
+    EXPECT_EQ(harness.prompter.last().text.substr(0, 19), "Error number: ER037");
+    EXPECT_EQ(harness.prompter.last().buttons, Buttons::RetryCancel);
+    EXPECT_FALSE(module.ended());
+    EXPECT_EQ(module.state.photos.count(), 2);
+
+    ShellHarness cancelled;
+    testing::FailingFileSystem failingAgain;
+    failingAgain.failNextCalls = {4};
+    cancelled.fileSystem = &failingAgain;
+    cancelled.prompter.answerNext(Answer::Cancel);
+    EXPECT_TRUE(cancelled.start().ended());
+}
+
+TEST(Form2Tick, WaitsForACatalogueThatIsStillBeingBuilt) {
+    ShellHarness harness;
+    testing::FailingFileSystem failing;
+    failing.failNextCalls = {4};
+    harness.fileSystem = &failing;
+    // The five seconds pass while the catalogue's Retry box is open.
+    harness.prompter.onShow = [&harness](const Message&) {
+        harness.module->form2().Timer1_Timer();
+        EXPECT_EQ(harness.module->form1(), nullptr);
+    };
+    Module1& module = harness.start();
+    ASSERT_NE(module.form1(), nullptr);
+    EXPECT_EQ(module.state.photos.count(), 1);
+}
+
+}  // namespace
+}  // namespace velocarta

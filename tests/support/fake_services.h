@@ -1,0 +1,182 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/clipboard.h"
+#include "platform/help_viewer.h"
+#include "platform/instance_guard.h"
+#include "platform/media_device.h"
+#include "platform/process_runner.h"
+#include "platform/prompter.h"
+#include "platform/screen.h"
+#include "platform/window_order.h"
+
+namespace velocarta::testing {
+
+// Records every message and answers from a script; with the script used up it answers
+// the first button of the box (OK, Yes or Retry).
+class FakePrompter final : public Prompter {
+  public:
+    void answerNext(Answer answer) { script_.push_back(answer); }
+    const std::vector<Message>& shown() const { return shown_; }
+    const Message& last() const { return shown_.back(); }
+    // Runs while a box is "open", as the user could act meanwhile in a real program.
+    std::function<void(const Message&)> onShow;
+
+  protected:
+    Answer show(const Message& message) override {
+        shown_.push_back(message);
+        if (onShow) {
+            onShow(message);
+        }
+        if (!script_.empty()) {
+            const Answer answer = script_.front();
+            script_.pop_front();
+            return answer;
+        }
+        switch (message.buttons) {
+            case Buttons::YesNo:
+                return Answer::Yes;
+            case Buttons::RetryCancel:
+                return Answer::Retry;
+            default:
+                return Answer::Ok;
+        }
+    }
+
+  private:
+    std::deque<Answer> script_;
+    std::vector<Message> shown_;
+};
+
+class FakeScreen final : public Screen {
+  public:
+    FakeScreen(int width = 800, int height = 600, int twipsPerPixel = 15)
+        : width_(width), height_(height), twips_(twipsPerPixel) {}
+    void resize(int width, int height) {
+        width_ = width;
+        height_ = height;
+    }
+    void setTwipsPerPixel(int twips) { twips_ = twips; }
+    int widthPixels() const override { return width_; }
+    int heightPixels() const override { return height_; }
+    int twipsPerPixelX() const override { return twips_; }
+    int twipsPerPixelY() const override { return twips_; }
+    void setPointer(Pointer pointer) override {
+        pointer_ = pointer;
+        pointers.push_back(pointer);
+    }
+    Pointer pointer() const override { return pointer_; }
+    std::vector<Pointer> pointers;
+
+  private:
+    int width_;
+    int height_;
+    int twips_;
+    Pointer pointer_ = Pointer::Default;
+};
+
+struct ProcessCall {
+    std::string program;
+    std::vector<std::string> args;
+    bool waited = false;
+};
+
+class FakeProcessRunner final : public ProcessRunner {
+  public:
+    void start(const std::string& program, const std::vector<std::string>& args) override {
+        record(program, args, false);
+    }
+    int startAndWait(const std::string& program, const std::vector<std::string>& args) override {
+        record(program, args, true);
+        return exitCode;
+    }
+    std::vector<ProcessCall> calls;
+    int exitCode = 0;
+    bool failToStart = false;
+
+  private:
+    void record(const std::string& program, const std::vector<std::string>& args, bool waited) {
+        if (failToStart) {
+            throw ProcessError("Cannot start " + program);
+        }
+        calls.push_back({program, args, waited});
+    }
+};
+
+class FakeClipboard final : public Clipboard {
+  public:
+    void clear() override {
+        text.clear();
+        picturePath.clear();
+        ++clears;
+    }
+    void setText(const std::string& value) override { text = value; }
+    void setPictureFromFile(const std::string& hostPath) override { picturePath = hostPath; }
+    std::string text;
+    std::string picturePath;
+    int clears = 0;
+};
+
+class FakeWindowOrder final : public WindowOrder {
+  public:
+    void setAlwaysOnTop(QWidget& window, TopMode mode) override {
+        calls.emplace_back(&window, mode);
+    }
+    std::vector<std::pair<QWidget*, TopMode>> calls;
+};
+
+class FakeHelpViewer final : public HelpViewer {
+  public:
+    void registerHelpFile(const std::string& hostPath) override { file = hostPath; }
+    std::string helpFile() const override { return file; }
+    void showContents() override { ++contentsShown; }
+    void quit() override { ++quits; }
+    std::string file;
+    int contentsShown = 0;
+    int quits = 0;
+};
+
+class FakeInstanceGuard final : public InstanceGuard {
+  public:
+    explicit FakeInstanceGuard(bool otherInstanceRunning = false)
+        : otherInstanceRunning_(otherInstanceRunning) {}
+    bool acquire() override { return !otherInstanceRunning_; }
+
+  private:
+    bool otherInstanceRunning_;
+};
+
+// Records the device's settings and commands; a command named in failOn throws.
+class FakeMediaDevice final : public MediaDevice {
+  public:
+    void setDeviceType(const std::string& type) override { deviceType = type; }
+    void setFileName(const std::string& hostPath) override { fileName = hostPath; }
+    void setDisplayWindow(QWidget* window) override { display = window; }
+    void command(const std::string& name) override {
+        commands.push_back(name);
+        if (failOn.count(name) != 0) {
+            throw MediaError("scripted failure of " + name);
+        }
+        if (name == "play") {
+            playing = true;
+        } else if (name == "stop" || name == "close") {
+            playing = false;
+        }
+    }
+    bool isPlaying() const override { return playing; }
+
+    std::string deviceType;
+    std::string fileName;
+    QWidget* display = nullptr;
+    std::vector<std::string> commands;
+    std::map<std::string, int> failOn;
+    bool playing = false;
+};
+
+}  // namespace velocarta::testing

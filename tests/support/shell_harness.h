@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "content/module1.h"
+#include "platform/posix/posix_file_system.h"
+#include "support/fake_environment.h"
+#include "support/fake_services.h"
+#include "support/temp_folder.h"
+
+namespace velocarta {
+class Form1;
+}
+
+namespace velocarta::testing {
+
+// The program with doubles for every service but the file system, a temporary content
+// disc (named in VELOCARTA_DRIVES) and a temporary program folder.
+class ShellHarness {
+  public:
+    ShellHarness();
+    ~ShellHarness();
+
+    // Creates the program's state and windows for a command line.
+    Module1& create(const std::string& commandLine = "");
+    // Runs the start-up window's load, as the program does when it starts.
+    Module1& start(const std::string& commandLine = "");
+    // Runs the start-up and its timer tick: the main window is loaded.
+    Form1& startToMainWindow(const std::string& commandLine = "");
+
+    // A photo file on the disc (contents do not matter to the catalogue).
+    void addPhoto(const std::string& name) const { disc.writeFile("/vantrels/" + name); }
+
+    TempFolder disc;
+    TempFolder program;
+    FakePrompter prompter;
+    PosixFileSystem posixFileSystem;
+    FileSystem* fileSystem = &posixFileSystem;  // tests may put a failing one here
+    FakeScreen screen{800, 600, 15};
+    FakeProcessRunner processes;
+    FakeClipboard clipboard;
+    FakeWindowOrder windowOrder;
+    FakeHelpViewer help;
+    FakeInstanceGuard instanceGuard;
+    FakeEnvironment environment;
+    FakeMediaDevice startupDevice;
+    FakeMediaDevice mainDevice;
+    int endProgramCalls = 0;
+
+    std::unique_ptr<Services> services;
+    std::unique_ptr<Module1> module;
+};
+
+}  // namespace velocarta::testing
