@@ -3,7 +3,8 @@
 // data/README.md for the few places where the document, not LibreOffice, is followed).
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <algorithm>
+#include <cctype>
 #include <sstream>
 
 #include "content/rtf/plain_text.h"
@@ -16,14 +17,22 @@ namespace {
 // LibreOffice's text export indents list items and writes a blank after their bullet where
 // the plain text has a tab: lines are compared with their blanks collapsed and trimmed.
 std::vector<std::string> NormalizedLines(const std::string& text) {
-    static const std::regex blanks("[ \t]+");
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
-        line = std::regex_replace(line, blanks, " ");
-        const auto first = line.find_first_not_of(' ');
-        const auto last = line.find_last_not_of(' ');
-        lines.push_back(first == std::string::npos ? "" : line.substr(first, last - first + 1));
+        std::string collapsed;
+        for (const char c : line) {
+            const bool blank = c == ' ' || c == '\t';
+            if (!blank) {
+                collapsed += c;
+            } else if (!collapsed.empty() && collapsed.back() != ' ') {
+                collapsed += ' ';
+            }
+        }
+        if (!collapsed.empty() && collapsed.back() == ' ') {
+            collapsed.pop_back();
+        }
+        lines.push_back(collapsed);
     }
     while (!lines.empty() && lines.back().empty()) {
         lines.pop_back();
@@ -52,7 +61,11 @@ std::vector<std::string> CorpusDocuments() {
 
 INSTANTIATE_TEST_SUITE_P(Corpus, Fidelity, ::testing::ValuesIn(CorpusDocuments()),
                          [](const ::testing::TestParamInfo<std::string>& info) {
-                             return std::regex_replace(info.param, std::regex("[^A-Za-z0-9]"), "_");
+                             std::string name = info.param;
+                             for (char& c : name) {
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
+                             return name;
                          });
 
 TEST(FidelityCorpus, CoversEveryWriter) {

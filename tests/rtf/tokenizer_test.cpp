@@ -12,6 +12,15 @@
 namespace velocarta::rtf {
 namespace {
 
+// Joins the pieces; GCC 12 at -O3 warns wrongly about "literal" + std::string.
+std::string Cat(std::initializer_list<std::string_view> pieces) {
+    std::string out;
+    for (const std::string_view piece : pieces) {
+        out += piece;
+    }
+    return out;
+}
+
 // Each token as a short string: "{", "}", "\name", "\name=5", "sym:~", "hex:e9", "text:abc".
 std::vector<std::string> Tokens(std::string_view input) {
     Tokenizer tokenizer(input);
@@ -25,11 +34,11 @@ std::vector<std::string> Tokens(std::string_view input) {
                 out.push_back("}");
                 break;
             case TokenType::ControlWord:
-                out.push_back("\\" + std::string(token.text) +
-                              (token.hasParameter ? "=" + std::to_string(token.parameter) : ""));
+                out.push_back(Cat({"\\", token.text, token.hasParameter ? "=" : "",
+                                   token.hasParameter ? std::to_string(token.parameter) : ""}));
                 break;
             case TokenType::ControlSymbol:
-                out.push_back("sym:" + std::string(token.text));
+                out.push_back(Cat({"sym:", token.text}));
                 break;
             case TokenType::HexByte: {
                 char hex[8];
@@ -38,7 +47,7 @@ std::vector<std::string> Tokens(std::string_view input) {
                 break;
             }
             case TokenType::Text:
-                out.push_back("text:" + std::string(token.text));
+                out.push_back(Cat({"text:", token.text}));
                 break;
             case TokenType::End:
                 break;
@@ -75,11 +84,12 @@ TEST(Tokenizer, SplitsTheSyntax) {
 }
 
 TEST(Tokenizer, ClampsHugeNumbersAndKeepsLongNames) {
-    EXPECT_EQ(Tokens("\\fs" + std::string(50, '9') + " a"),
-              (Expected{"\\fs=" + std::to_string(INT_MAX), "text:a"}));
-    EXPECT_EQ(Tokens("\\u-" + std::string(50, '9')), (Expected{"\\u=" + std::to_string(-INT_MAX)}));
+    const std::string digits(50, '9');
+    EXPECT_EQ(Tokens(Cat({"\\fs", digits, " a"})),
+              (Expected{Cat({"\\fs=", std::to_string(INT_MAX)}), "text:a"}));
+    EXPECT_EQ(Tokens(Cat({"\\u-", digits})), (Expected{Cat({"\\u=", std::to_string(-INT_MAX)})}));
     const std::string name(300, 'k');
-    EXPECT_EQ(Tokens("\\" + name + "12 x"), (Expected{"\\" + name + "=12", "text:x"}));
+    EXPECT_EQ(Tokens(Cat({"\\", name, "12 x"})), (Expected{Cat({"\\", name, "=12"}), "text:x"}));
 }
 
 TEST(Tokenizer, TakesBinaryDataRawAndNoFurtherThanTheEnd) {

@@ -68,6 +68,8 @@ constexpr Keyword kUnsorted[] = {
     {"super", Flag, Kw::Superscript},
     {"sub", Flag, Kw::Subscript},
     {"nosupersub", Flag, Kw::NoSuperSub},
+    {"up", Value, Kw::Raise, 6},
+    {"dn", Value, Kw::Lower, 6},
     {"caps", Toggle, Kw::Caps},
     {"scaps", Toggle, Kw::SmallCaps},
     {"v", Toggle, Kw::Hidden},

@@ -59,6 +59,8 @@ enum class Kw : std::uint16_t {
     Superscript,
     Subscript,
     NoSuperSub,
+    Raise,
+    Lower,
     Caps,
     SmallCaps,
     Hidden,

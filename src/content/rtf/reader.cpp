@@ -655,6 +655,13 @@ void Reader::applyValue(Kw id, int value) {
         case Kw::Highlight:
             chars.background = color(value);
             break;
+        case Kw::Raise:
+        case Kw::Lower:
+            // Raised or lowered text is what writers make of super- and subscripts.
+            chars.vertical = value == 0                         ? VerticalAlign::Baseline
+                             : (id == Kw::Raise) == (value > 0) ? VerticalAlign::Superscript
+                                                                : VerticalAlign::Subscript;
+            break;
         case Kw::Caps:
             chars.caps = value != 0;
             break;
