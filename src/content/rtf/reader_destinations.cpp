@@ -195,7 +195,8 @@ void Reader::applyFontTableWord(Kw id, int value) {
 }
 
 void Reader::finishFontTable() {
-    for (std::size_t i = 0; i < document_.fonts.size(); ++i) {
+    // Only the fonts of this table: a document of many font tables stays linear.
+    for (std::size_t i = fontsFinished_; i < document_.fonts.size(); ++i) {
         Font& font = document_.fonts[i];
         font.name = Trimmed(font.name);
         // Dingbat fonts share the symbol charset but not the Symbol font's glyphs.
@@ -205,6 +206,7 @@ void Reader::finishFontTable() {
             fontEntries_[i].codePage = kWingdingsCodePage;
         }
     }
+    fontsFinished_ = document_.fonts.size();
     const auto found = fontIndex_.find(defaultFontNumber_);
     document_.defaultFont = found != fontIndex_.end() ? found->second : -1;
     currentFontEntry_ = -1;

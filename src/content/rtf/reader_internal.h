@@ -20,8 +20,9 @@ namespace velocarta::rtf::internal {
 // Deeper groups than this share the state of the deepest one: real documents nest a few
 // dozen levels, and a state per level of 100,000 would be memory for nothing.
 constexpr std::size_t kMaxDepth = 1000;
-// Deeper table nesting than this is read as this level.
-constexpr int kMaxTableLevel = 32;
+// Deeper table nesting than this is read as this level: documents nest tables two or three
+// deep, and each level costs a table per paragraph that claims it.
+constexpr int kMaxTableLevel = 8;
 constexpr std::size_t kMaxWarnings = 50;
 
 enum class Destination : std::uint8_t {
@@ -151,6 +152,7 @@ class Reader {
     std::vector<FontEntry> fontEntries_;  // parallel to document_.fonts
     std::unordered_map<int, int> fontIndex_;
     int currentFontEntry_ = -1;
+    std::size_t fontsFinished_ = 0;
     std::vector<std::optional<Rgb>> colors_;
     int red_ = 0;
     int green_ = 0;

@@ -118,7 +118,8 @@ Table TableBuilder::finish() {
     std::vector<Owner> above(columns);
     for (std::size_t r = 0; r < placedRows.size(); ++r) {
         Row row;
-        std::vector<Owner> current(columns);
+        // Sized to this row: rows of one cell under a row of thousands stay cheap.
+        std::vector<Owner> current(useGrid ? columns : placedRows[r].size());
         for (std::size_t i = 0; i < placedRows[r].size(); ++i) {
             CellPlacement& placed = placedRows[r][i];
             Cell cell;
