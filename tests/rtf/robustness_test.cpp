@@ -2,6 +2,7 @@
 // memory out of all proportion.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "content/rtf/plain_text.h"
@@ -89,9 +90,28 @@ TEST(Robustness, RandomBytesAfterTheHeaderReadQuickly) {
 TEST(Robustness, ManyParagraphsAndCellsStayLinear) {
     const Document cells = Read("{\\rtf1 \\intbl " + Repeat("a\\cell ", 100'000) + "\\row}");
     ASSERT_NE(testing::FirstTable(cells), nullptr);
-    EXPECT_EQ(testing::FirstTable(cells)->rows.at(0).cells.size(), 100'000U);
+    // A row keeps 4096 cells; the text of the others joins the last one.
+    EXPECT_EQ(testing::FirstTable(cells)->rows.at(0).cells.size(), 4096U);
+    const std::string text = PlainText(cells);
+    EXPECT_EQ(std::count(text.begin(), text.end(), 'a'), 100'000);
     const Document paragraphs = Read("{\\rtf1 " + Repeat("x\\par ", 200'000) + "}");
     EXPECT_EQ(paragraphs.blocks.size(), 200'000U);
+}
+
+// Found by the fuzzer: edges and numbers at the end of int must not overflow.
+TEST(Robustness, ExtremeLengthsAndNumbersStayInRange) {
+    const std::string huge = "2147483647";
+    const Document table = Read("{\\rtf1\\trowd\\trleft" + huge + "\\cellx" + huge + "\\cellx-" +
+                                huge + "\\intbl a\\cell b\\cell c\\cell\\row}");
+    EXPECT_EQ(PlainText(table), "a\tb\tc\n");
+    const Document indents =
+        Read("{\\rtf1\\li" + huge + "\\fi-" + huge + "\\tx" + huge + " x\\par}");
+    EXPECT_EQ(testing::Paragraphs(indents).at(0)->format.leftIndent, 1'000'000);
+    const Document list = Read(
+        "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0\\levelstartat" + huge +
+        "{\\leveltext\\'01\\'00;}}\\listid1}}{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}"
+        "\\ls1 a\\par\\ls1 b\\par}");
+    EXPECT_EQ(PlainText(list), "1000000\ta\n1000000\tb\n");
 }
 
 TEST(Robustness, WarningsNameTheDamageButStayFew) {

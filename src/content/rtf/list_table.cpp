@@ -107,8 +107,9 @@ std::string ListTable::nextLabel(int override, int level) {
     level = std::clamp(level, 0, static_cast<int>(levels.size()) - 1);
     Counters& counters = counters_[override];
     const auto index = static_cast<std::size_t>(level);
-    counters.value[index] =
-        counters.started[index] ? counters.value[index] + 1 : levels[index].startAt;
+    counters.value[index] = counters.started[index]
+                                ? std::min(counters.value[index] + 1, kMaxNumber)
+                                : levels[index].startAt;
     counters.started[index] = true;
     for (std::size_t deeper = index + 1; deeper < counters.started.size(); ++deeper) {
         counters.started[deeper] = false;

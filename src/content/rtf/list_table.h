@@ -12,6 +12,8 @@ namespace velocarta::rtf {
 class ListTable {
   public:
     static constexpr int kLevels = 9;
+    // Numbers count no higher than this.
+    static constexpr int kMaxNumber = 1'000'000;
 
     // Level text elements: characters, or kPlaceholder + n for the number of level n.
     static constexpr char32_t kPlaceholder = 0x110000;

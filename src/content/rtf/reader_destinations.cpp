@@ -291,7 +291,7 @@ void Reader::applyListTableWord(Kw id, int value) {
             break;
         case Kw::LevelStartAt:
             if (levelDepth_ != 0) {
-                lists_.level().startAt = value;
+                lists_.level().startAt = std::clamp(value, 0, ListTable::kMaxNumber);
             }
             break;
         case Kw::FontNumber:

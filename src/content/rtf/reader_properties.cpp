@@ -7,6 +7,18 @@
 
 namespace velocarta::rtf::internal {
 
+namespace {
+
+// Lengths beyond this many twips (about 17 metres) are written by no one; clamping them
+// keeps the arithmetic on edges and indents far from overflow.
+constexpr int kMaxTwips = 1'000'000;
+
+int Twips(int value) {
+    return std::clamp(value, -kMaxTwips, kMaxTwips);
+}
+
+}  // namespace
+
 void Reader::applyFlag(Kw id) {
     State& s = state();
     ParagraphFormat& para = s.paragraph;
@@ -243,22 +255,22 @@ void Reader::applyValue(Kw id, int value) {
             chars.hidden = value != 0;
             break;
         case Kw::LeftIndent:
-            para.leftIndent = value;
+            para.leftIndent = Twips(value);
             break;
         case Kw::RightIndent:
-            para.rightIndent = value;
+            para.rightIndent = Twips(value);
             break;
         case Kw::FirstIndent:
-            para.firstLineIndent = value;
+            para.firstLineIndent = Twips(value);
             break;
         case Kw::SpaceBefore:
-            para.spaceBefore = value;
+            para.spaceBefore = Twips(value);
             break;
         case Kw::SpaceAfter:
-            para.spaceAfter = value;
+            para.spaceAfter = Twips(value);
             break;
         case Kw::LineSpacing:
-            para.lineSpacing = value;
+            para.lineSpacing = Twips(value);
             break;
         case Kw::LineMultiple:
             para.lineSpacingMultiple = value != 0;
@@ -281,14 +293,15 @@ void Reader::applyValue(Kw id, int value) {
         case Kw::TabStop:
         case Kw::TabBar:
             if (para.tabs.size() < 64) {
-                para.tabs.push_back({value, id == Kw::TabBar ? TabKind::Left : pendingTabKind_});
+                para.tabs.push_back(
+                    {Twips(value), id == Kw::TabBar ? TabKind::Left : pendingTabKind_});
             }
             pendingTabKind_ = TabKind::Left;
             break;
         case Kw::CellEdge: {
             const int level = s.nestedTableProperties ? std::max(2, paragraphLevel()) : 1;
             RowDefinition& definition = tableAt(level).definition;
-            definition.next.rightEdge = value;
+            definition.next.rightEdge = Twips(value);
             if (definition.cells.size() < 4096) {
                 definition.cells.push_back(definition.next);
             }
@@ -297,7 +310,7 @@ void Reader::applyValue(Kw id, int value) {
         }
         case Kw::RowLeft: {
             const int level = s.nestedTableProperties ? std::max(2, paragraphLevel()) : 1;
-            tableAt(level).definition.leftEdge = value;
+            tableAt(level).definition.leftEdge = Twips(value);
             break;
         }
         case Kw::CellShading: {
