@@ -16,7 +16,6 @@
 #include "content/errors.h"
 #include "content/module1.h"
 #include "content/naming.h"
-#include "content/rtf/qt/rich_text.h"
 #include "shell/form1.h"
 
 namespace velocarta {
@@ -265,11 +264,7 @@ void Form1::ApplyStepFocus(bool topicFocus, int focusButton) {
 void Form1::LoadDetailsOf(int k) {
     ProgramState& state = module_.state;
     state.documentPath = PhotoDetailsDoc(state.photos.root(), state.photos.fileName(k));
-    const auto path = module_.services.fileSystem.resolve(state.documentPath);
-    if (!path) {
-        throw RichTextError("Cannot find " + state.documentPath.full());
-    }
-    LoadRtfFile(QString::fromStdString(*path), *rtbDetails->document());
+    module_.LoadRichText(*rtbDetails, state.documentPath);
     const Rect place = DetailsBoxPlace(layout_);
     rtbDetails->move(place.left, place.top);
 }
@@ -284,38 +279,21 @@ void Form1::LoadPhotoDetailsBehind() {
 
 void Form1::NextPhoto() {
     ProgramState& state = module_.state;
-    const StepOutcome outcome =
-        velocarta::NextPhoto(state.steps, state.photos, panYear->text().toStdString(),
-                             state.yearCode, [this](int k) { return DisplayEntry(k); });
-    switch (outcome.kind) {
-        case StepOutcome::Kind::NothingPicked:
-            ApplyStepFocus(true, 1);
-            return;
-        case StepOutcome::Kind::NoPhotos:
-            return;
-        case StepOutcome::Kind::Failed:
-            state.errorCode = "ER012";
-            module_.ShowError(ErrorSource::Trap);
-            return;
-        case StepOutcome::Kind::Shown:
-            break;
-    }
-    ApplyStepFocus(outcome.topicFocus, outcome.focusButton);
-    if (outcome.topicFocus && rtbDetails->isVisible()) {
-        try {
-            LoadPhotoDetails();
-        } catch (const std::exception&) {
-            state.errorCode = "ER012";
-            module_.ShowError(ErrorSource::Trap);
-        }
-    }
+    ApplyStep(velocarta::NextPhoto(state.steps, state.photos, panYear->text().toStdString(),
+                                   state.yearCode, [this](int k) { return DisplayEntry(k); }),
+              /*backward=*/false);
 }
 
 void Form1::PreviousPhoto() {
     ProgramState& state = module_.state;
-    const StepOutcome outcome =
-        velocarta::PreviousPhoto(state.steps, state.photos, panYear->text().toStdString(),
-                                 state.yearCode, [this](int k) { return DisplayEntry(k); });
+    ApplyStep(velocarta::PreviousPhoto(state.steps, state.photos, panYear->text().toStdString(),
+                                       state.yearCode, [this](int k) { return DisplayEntry(k); }),
+              /*backward=*/true);
+}
+
+void Form1::ApplyStep(const StepOutcome& outcome, bool backward) {
+    // Each direction reports its failures with its own code.
+    const char* errorCode = backward ? "ER011" : "ER012";
     switch (outcome.kind) {
         case StepOutcome::Kind::NothingPicked:
             ApplyStepFocus(true, 1);
@@ -323,19 +301,25 @@ void Form1::PreviousPhoto() {
         case StepOutcome::Kind::NoPhotos:
             return;
         case StepOutcome::Kind::Failed:
-            // The step still moves the focus and follows with the Details text.
-            state.errorCode = "ER011";
+            module_.state.errorCode = errorCode;
             module_.ShowError(ErrorSource::Trap);
-            break;
+            if (!backward) {
+                return;
+            }
+            break;  // a backward step still moves the focus and follows with the Details
         case StepOutcome::Kind::Shown:
             break;
     }
     ApplyStepFocus(outcome.topicFocus, outcome.focusButton);
     if (outcome.topicFocus && rtbDetails->isVisible()) {
         try {
-            LoadPhotoDetailsBehind();
+            if (backward) {
+                LoadPhotoDetailsBehind();
+            } else {
+                LoadPhotoDetails();
+            }
         } catch (const std::exception&) {
-            state.errorCode = "ER011";
+            module_.state.errorCode = errorCode;
             module_.ShowError(ErrorSource::Trap);
         }
     }

@@ -64,6 +64,7 @@ void Module1::SetTopicButtons() {
             form.cmdYR[index]->setEnabled(true);
         }
     }
+    UnloadViewer();
 }
 
 void Module1::ChooseYear() {

@@ -1,8 +1,14 @@
 #include "content/module1.h"
 
 #include "content/errors.h"
+#include "content/rtf/qt/rich_text.h"
+#include "reading/txt_form.h"
 #include "shell/form1.h"
 #include "shell/form2.h"
+
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QWindow>
 
 namespace velocarta {
 
@@ -12,7 +18,59 @@ Module1::Module1(Services& services, std::string programFolder, std::string comm
     state.commandLine = std::move(commandLine);
 }
 
-Module1::~Module1() = default;
+Module1::~Module1() {
+    // The viewer belongs to the main window; it goes first.
+    viewer_.reset();
+}
+
+void Module1::LoadRichText(QTextBrowser& box, const ContentFile& document) {
+    const auto path = services.fileSystem.resolve(document);
+    if (!path) {
+        throw RichTextError("Cannot find " + document.full());
+    }
+    LoadRtfFile(QString::fromStdString(*path), *box.document());
+    box.moveCursor(QTextCursor::Start);
+}
+
+bool Module1::OpenViewer() {
+    try {
+        if (!viewer_) {
+            // A window of its own, so that callers who disable the main window while it is
+            // open do not disable the viewer with it.
+            viewer_ = std::make_unique<txtForm>(*this, nullptr);
+            viewer_->Form_Load();
+        }
+        LoadRichText(*viewer_->rtbText, state.documentPath);
+    } catch (const RichTextError&) {
+        // A viewer that never showed is unloaded, so that the next document takes its own
+        // caption.
+        viewer_.reset();
+        return false;
+    }
+    viewer_->show();
+    if (form1_ && viewer_->windowHandle() && form1_->windowHandle()) {
+        viewer_->windowHandle()->setTransientParent(form1_->windowHandle());
+    }
+    viewer_->raise();
+    viewer_->activateWindow();
+    return true;
+}
+
+void Module1::UnloadViewer() {
+    if (viewer_) {
+        // The close may come from the viewer's own button: it goes once that returns.
+        viewer_->hide();
+        viewer_.release()->deleteLater();
+    }
+}
+
+void Module1::CloseViewer() {
+    UnloadViewer();
+    if (form1_) {
+        form1_->setEnabled(true);
+        form1_->FocusYearButton(NextYearButton(state.yearButtonIndex));
+    }
+}
 
 ErrorOutcome Module1::ShowError(ErrorSource source) {
     const ErrorReport report =

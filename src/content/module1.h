@@ -2,6 +2,8 @@
 
 #include <memory>
 
+class QTextBrowser;
+
 #include "content/program_state.h"
 #include "shell/services.h"
 
@@ -9,6 +11,7 @@ namespace velocarta {
 
 class Form1;
 class Form2;
+class txtForm;
 
 // Where a numbered message comes from: a failure the handler trapped, or a lookup that
 // simply found nothing (only the latter moves the focus to the next year button).
@@ -48,6 +51,20 @@ class Module1 {
     // The caption of the year panel.
     std::string YearCaption() const;
 
+    // Loads an RTF document of the content into a rich-text box, shown from its beginning.
+    // Throws RichTextError (with a message for the user) when it cannot be shown.
+    void LoadRichText(QTextBrowser& box, const ContentFile& document);
+
+    // Opens state.documentPath in the text viewer under state.viewerCaption, modally over the
+    // main window. False when the document cannot be shown (the viewer stays closed).
+    bool OpenViewer();
+    // Unloads the viewer, enables the main window and gives the focus to the year button
+    // after the year on show.
+    void CloseViewer();
+    // Unloads the viewer and nothing more.
+    void UnloadViewer();
+    txtForm* viewer() const { return viewer_.get(); }
+
     // Ends the program at once, without the exit question.
     void EndProgram();
     bool ended() const { return ended_; }
@@ -63,6 +80,7 @@ class Module1 {
     bool ended_ = false;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form1> form1_;
+    std::unique_ptr<txtForm> viewer_;
 };
 
 }  // namespace velocarta

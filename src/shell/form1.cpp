@@ -15,6 +15,7 @@
 #include "content/module1.h"
 #include "content/naming.h"
 #include "content/text.h"
+#include "shell/caption_panel.h"
 #include "shell/title_picture.h"
 
 namespace velocarta {
@@ -54,13 +55,10 @@ void FitCaption(QPushButton* button) {
     button->setFont(font);
 }
 
-QLabel* CaptionPanel(QWidget* parent, const QString& name, const QString& caption,
-                     const QString& description) {
-    auto* panel = new QLabel(caption, parent);
+QLabel* MakeCaptionPanel(QWidget* parent, const QString& name, const QString& caption,
+                         const QString& description) {
+    auto* panel = new CaptionPanel(caption, parent);
     panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setAlignment(Qt::AlignCenter);
-    panel->setTextFormat(Qt::PlainText);
     // A label's accessible name is the text a screen reader speaks; the description says
     // what the panel is.
     panel->setAccessibleDescription(description);
@@ -86,6 +84,7 @@ Form1::Form1(Module1& module) : module_(module), layout_(DesignLayout()) {
     buildMenuBar();
     connectMenuHandlers();
     connectBrowser();
+    connectReading();
     applyLayout();
 }
 
@@ -99,13 +98,13 @@ void Form1::buildControls() {
     surface = new QWidget(central);
     surface->setObjectName(QStringLiteral("DesignSurface"));
 
-    panYear = CaptionPanel(surface, QStringLiteral("panYear"), QStringLiteral("panYear"),
+    panYear = MakeCaptionPanel(surface, QStringLiteral("panYear"), QStringLiteral("panYear"),
                            QStringLiteral("The year or topic on show"));
     QFont yearFont = panYear->font();
     yearFont.setPointSize(yearFont.pointSize() + 5);
     yearFont.setBold(true);
     panYear->setFont(yearFont);
-    panPhoto = CaptionPanel(surface, QStringLiteral("panPhoto"), QStringLiteral("1"),
+    panPhoto = MakeCaptionPanel(surface, QStringLiteral("panPhoto"), QStringLiteral("1"),
                             QStringLiteral("The number of the photo on show"));
     QFont numberFont = panPhoto->font();
     numberFont.setBold(true);

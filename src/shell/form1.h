@@ -22,6 +22,8 @@ namespace velocarta {
 
 class Module1;
 class PhotoCache;
+struct StepOutcome;
+struct ViewerRequest;
 class PhotoView;
 class SpinButton;
 
@@ -73,6 +75,18 @@ class Form1 : public QMainWindow {
     void PrefetchAround(int k);
     PhotoCache& photoCache() { return *photoCache_; }
 
+    // The year texts and the document menus.
+    void cmdDesc_Click();
+    void cmdStats_Click();
+    void cmdColors_Click();
+    void cmdOptions_Click();
+    void rtbDetails_Click();
+    // A document entry of the Literature, Miscellaneous or Help menu.
+    void OpenMenuDocument(const std::string& menu, int index);
+    void mnuArt_Click(int index);
+    void mnuStuff_Click(int index);
+    void mnuSpecialty_Click(int index);
+
     // The designed area of the window; centred in the window on every screen.
     QWidget* surface = nullptr;
     QFrame* Frame1 = nullptr;
@@ -118,9 +132,15 @@ class Form1 : public QMainWindow {
     void cmdExit_Click();
     void mnuExit_Click();
     void connectBrowser();
+    void connectReading();
+    // Checks that a year text is on the disc and opens it in the viewer, or reports the
+    // handler's code.
+    void OpenYearText(const ViewerRequest& request);
     // After a pick: the photo counter restarts and the direction of the steps is forgotten.
     void ResetPhotoSteps();
     void ApplyStepFocus(bool topicFocus, int focusButton);
+    // Applies what a photo step decided: its message, the focus and the Details text.
+    void ApplyStep(const StepOutcome& outcome, bool backward);
     // The Details box over the photo: placed and filled with the document of an entry.
     void LoadDetailsOf(int k);
     QSize PhotoTargetSize() const;

@@ -53,7 +53,7 @@ MainLayout DesignLayout() {
     layout.nostalgia = next(90);
 
     layout.image4 = {8, 70, 784, 412};
-    layout.frame1 = {0, layout.image4.bottom() - 10, 800, 52};
+    layout.frame1 = {0, layout.image4.bottom() + 4, 800, 52};
     for (int index = 1; index <= 37; ++index) {
         layout.yearButtons[index] = DesignYearButton(index);
     }

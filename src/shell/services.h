@@ -8,6 +8,7 @@
 #include "platform/help_viewer.h"
 #include "platform/instance_guard.h"
 #include "platform/media_device.h"
+#include "platform/printer.h"
 #include "platform/process_runner.h"
 #include "platform/prompter.h"
 #include "platform/screen.h"
@@ -31,6 +32,7 @@ struct Services {
     // (sound effects).
     MediaDevice& startupDevice;
     MediaDevice& mainDevice;
+    Printer& printer;
     // Ends the run at once: every window closes, nothing more is asked.
     std::function<void()> endProgram;
 };

@@ -18,7 +18,7 @@ ShellHarness::~ShellHarness() {
 Module1& ShellHarness::create(const std::string& commandLine) {
     services = std::make_unique<Services>(Services{
         prompter, *fileSystem, screen, processes, clipboard, windowOrder, help, instanceGuard,
-        environment, startupDevice, mainDevice, [this] { ++endProgramCalls; }});
+        environment, startupDevice, mainDevice, printer, [this] { ++endProgramCalls; }});
     module = std::make_unique<Module1>(*services, program.path(), commandLine);
     return *module;
 }

@@ -46,6 +46,7 @@ class ShellHarness {
     FakeEnvironment environment;
     FakeMediaDevice startupDevice;
     FakeMediaDevice mainDevice;
+    FakePrinter printer;
     int endProgramCalls = 0;
 
     std::unique_ptr<Services> services;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/posix/posix_environment.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_help_viewer.h"
+#include "platform/qt/qt_instance_guard.h"
+#include "platform/qt/qt_media_device.h"
+#include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_process_runner.h"
+#include "platform/qt/qt_prompter.h"
+#include "platform/qt/qt_screen.h"
+#include "platform/qt/qt_window_order.h"
+#include "shell/services.h"
+
+namespace velocarta {
+
+// The real services of this system, as the program uses them. Ending the program closes
+// every window and leaves the event loop.
+struct SystemServices {
+    QtPrompter prompter;
+    PosixFileSystem fileSystem;
+    QtScreen screen;
+    QtProcessRunner processes;
+    QtClipboard clipboard;
+    QtWindowOrder windowOrder;
+    QtHelpViewer help;
+    QtInstanceGuard instanceGuard;
+    PosixEnvironment environment;
+    QtMediaDevice startupDevice;
+    QtMediaDevice mainDevice;
+    QtPrinter printer;
+    Services services{prompter,    fileSystem, screen,        processes,   clipboard,
+                      windowOrder, help,       instanceGuard, environment, startupDevice,
+                      mainDevice,  printer,    &EndProgram};
+
+    static void EndProgram();
+};
+
+}  // namespace velocarta
