@@ -66,6 +66,16 @@ TEST(ReaderLists, ShowTheWritersListText) {
     EXPECT_EQ(paragraphs[0]->listTextFormat.font, 1);
 }
 
+TEST(ReaderLists, NumberWord6ParagraphsThatHaveNoListText) {
+    const Document document = Read(
+        R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Symbol;}})"
+        R"({\pntext\f1\'b7\tab}{\*\pn\pnlvlblt\pnf1{\pntxtb\'b7}}first\par\par)"
+        R"(\pard{\*\pn\pnlvlbody\pndec\pnstart3{\pntxta .}}one\par two\par{\pntext 9.\tab}three\par)"
+        R"(\pard{\*\pn\pnlvlbody\pnlcrm{\pntxtb (}{\pntxta )}}r\par\pard plain\par})");
+    // The empty item keeps its bullet; \pntext, where the writer gave it, is shown as it is.
+    EXPECT_EQ(PlainText(document), "•\tfirst\n•\t\n3.\tone\n4.\ttwo\n9.\tthree\n(i)\tr\nplain\n");
+}
+
 // A list table as word processors write it: a bullet list and a numbered outline.
 constexpr std::string_view kListTable =
     R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Symbol;}})"

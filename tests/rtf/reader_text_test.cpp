@@ -177,7 +177,7 @@ TEST(ReaderText, DestinationsWithoutBodyTextShowNothing) {
         {R"({\rtf1 a{\*\bkmkstart x}b{\*\bkmkend x}c})", "abc\n"},
         {R"({\rtf1{\*\themedata 0102\bin3 }}}x}a})", "a\n"},
         {R"({\rtf1 a\bin3 xyzb})", "ab\n"},
-        {R"({\rtf1 a{\pn\pnlvlblt{\pntxtb x}}b})", "ab\n"},
+        {R"({\rtf1 a{\*\pnseclvl1\pnucrm{\pntxta .}}b})", "ab\n"},
         {R"({\rtf1 a{\*\fldinst PAGE}b})", "ab\n"},
         {R"({\rtf1 note{\footnote\pard text}s and{\footnote x}})", "note1s and2\n"},
     };

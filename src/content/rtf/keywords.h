@@ -151,6 +151,17 @@ enum class Kw : std::uint16_t {
     ListIdentifier,
     LevelNumberFormat,
     LevelStartAt,
+    // Word 6 paragraph numbering (\pn)
+    NumberingDefinition,
+    NumberingBullet,
+    NumberingBody,
+    NumberingLevel,
+    NumberingContinue,
+    NumberingFormat,
+    NumberingStart,
+    NumberingFont,
+    NumberingBefore,
+    NumberingAfter,
     // symbols
     Text,
     LineBreak,

@@ -38,7 +38,9 @@ std::string Letters(int value, bool upper) {
     return std::string(static_cast<std::size_t>(std::min((value - 1) / 26 + 1, 10)), letter);
 }
 
-std::string FormatNumber(int value, int numberFormat) {
+}  // namespace
+
+std::string ListTable::FormatNumber(int value, int numberFormat) {
     switch (numberFormat) {
         case 1:
             return Roman(value, true);
@@ -60,8 +62,6 @@ std::string FormatNumber(int value, int numberFormat) {
             return std::to_string(value);
     }
 }
-
-}  // namespace
 
 void ListTable::endLevel(int codePage) {
     const std::u32string raw = std::move(level_.text);

@@ -37,6 +37,10 @@ class ListTable {
 
     void addOverride(int override, int listId) { overrides_[override] = listId; }
 
+    // A number in one of the \levelnfc formats: decimal (0), Roman (1, 2), letters (3, 4),
+    // decimal with a leading zero (22); bullets (23) and none (255) have no number.
+    static std::string FormatNumber(int value, int numberFormat);
+
     // Whether \ls `override` names a list with a definition.
     bool knows(int override) const;
 

@@ -176,6 +176,11 @@ void Reader::apply(const Keyword& keyword, bool hasParameter, int parameter) {
         applyListTableWord(keyword.id, hasParameter ? parameter : keyword.defaultValue);
         return;
     }
+    if ((destination == Destination::Numbering || destination == Destination::NumberingText) &&
+        keyword.kind != KeywordKind::Destination) {
+        applyNumberingWord(keyword.id, hasParameter ? parameter : keyword.defaultValue);
+        return;
+    }
     switch (keyword.kind) {
         case KeywordKind::Flag:
             applyFlag(keyword.id);

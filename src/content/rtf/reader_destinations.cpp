@@ -49,6 +49,25 @@ void Reader::applyDestination(Kw id) {
     if (applyListDestination(id)) {
         return;
     }
+    if (id == Kw::NumberingDefinition && outer == Destination::Body && numberingDepth_ == 0) {
+        numbering_ = Numbering{};
+        numberingDepth_ = stack_.size();
+        s.destination = Destination::Numbering;
+        return;
+    }
+    if ((id == Kw::NumberingBefore || id == Kw::NumberingAfter) &&
+        outer == Destination::Numbering) {
+        numberingText_ = id == Kw::NumberingBefore ? &numbering_.before : &numbering_.after;
+        numberingText_->clear();
+        s.destination = Destination::NumberingText;
+        return;
+    }
+    if (outer == Destination::Numbering || outer == Destination::NumberingText ||
+        id == Kw::NumberingDefinition || id == Kw::NumberingBefore || id == Kw::NumberingAfter) {
+        tokens_.skipGroup();  // numbering elsewhere than in the body shows nothing
+        closeGroup();
+        return;
+    }
     switch (id) {
         case Kw::FontTable:
             s.destination = Destination::FontTable;
@@ -310,7 +329,68 @@ void Reader::applyListTableWord(Kw id, int value) {
     }
 }
 
+void Reader::applyNumberingWord(Kw id, int value) {
+    switch (id) {
+        case Kw::NumberingBullet:
+            numbering_.kind = Numbering::Kind::Bullet;
+            break;
+        case Kw::NumberingBody:
+        case Kw::NumberingLevel:
+            numbering_.kind = Numbering::Kind::Number;
+            break;
+        case Kw::NumberingContinue:
+            numbering_.kind = Numbering::Kind::Continue;
+            break;
+        case Kw::NumberingFormat:
+            numbering_.format = value;
+            break;
+        case Kw::NumberingStart:
+            numbering_.start = std::clamp(value, 0, ListTable::kMaxNumber);
+            break;
+        case Kw::NumberingFont:
+            numbering_.font = value;
+            break;
+        case Kw::Unicode:
+            applyValue(id, value);
+            break;
+        default:
+            break;
+    }
+}
+
+void Reader::finishNumbering() {
+    const auto font = fontIndex_.find(numbering_.font);
+    const int fontPage = font != fontIndex_.end()
+                             ? fontEntries_[static_cast<std::size_t>(font->second)].codePage
+                             : 0;
+    const int page = fontPage != 0 ? fontPage : ansiCodePage_;
+    auto decode = [page](const std::u32string& raw) {
+        std::string text;
+        for (const char32_t element : raw) {
+            if (element < ListTable::kRawByte) {
+                AppendUtf8(text, MapSymbolPrivateUse(page, element));
+            } else if (const auto byte = static_cast<unsigned char>(element - ListTable::kRawByte);
+                       byte >= 0x20) {
+                AppendUtf8(text, DecodeByte(page, byte));
+            }
+        }
+        return text;
+    };
+    numbering_.beforeText = decode(numbering_.before);
+    numbering_.afterText = decode(numbering_.after);
+    numbering_.before.clear();
+    numbering_.after.clear();
+    state().numbering = static_cast<int>(numberings_.size());
+    numberings_.push_back(std::move(numbering_));
+    numbering_ = Numbering{};
+    numberingDepth_ = 0;
+    numberingText_ = nullptr;
+}
+
 void Reader::closeListGroups() {
+    if (numberingDepth_ != 0 && stack_.size() < numberingDepth_) {
+        finishNumbering();
+    }
     if (levelDepth_ != 0 && stack_.size() < levelDepth_) {
         const auto font = fontIndex_.find(levelFont_);
         const int fontPage = font != fontIndex_.end()

@@ -38,6 +38,8 @@ enum class Destination : std::uint8_t {
     UnicodeAnsi,  // the 8-bit half of \upr, which the \ud half replaces
     ListTable,    // \listtable and \listoverridetable, and the groups inside them
     LevelText,
+    Numbering,      // \pn
+    NumberingText,  // \pntxtb, \pntxta
 };
 
 inline bool InListTable(Destination destination) {
@@ -58,6 +60,22 @@ struct State {
     bool ignorable = false;  // \* began this group
     bool nestedTableProperties = false;
     std::string link;
+    // The \pn numbering of the paragraph: an index into Reader::numberings_, -1 for none.
+    int numbering = -1;
+};
+
+// Word 6 numbering (\pn): a bullet, or a number with text before and after it.
+struct Numbering {
+    enum class Kind : std::uint8_t { Bullet, Number, Continue };
+    Kind kind = Kind::Number;
+    int format = 0;  // as \levelnfc
+    int start = 1;
+    int font = -1;
+    // As written: kRawByte + byte for bytes, decoded once the font is known.
+    std::u32string before;
+    std::u32string after;
+    std::string beforeText;
+    std::string afterText;
 };
 
 struct FontEntry {
@@ -113,6 +131,9 @@ class Reader {
     void applyListTableWord(Kw id, int value);
     bool applyListDestination(Kw id);
     void closeListGroups();
+    void applyNumberingWord(Kw id, int value);
+    void finishNumbering();
+    std::string numberingLabel(int numbering);
     bool skipUnicodeFallback();
 
     void text(std::string_view bytes);
@@ -183,6 +204,14 @@ class Reader {
     std::size_t overrideDepth_ = 0;
     int overrideList_ = 0;
     int overrideNumber_ = 0;
+
+    std::vector<Numbering> numberings_;
+    Numbering numbering_;  // the \pn group being read
+    std::size_t numberingDepth_ = 0;
+    std::u32string* numberingText_ = nullptr;
+    int numberCounter_ = 0;
+    bool lastParagraphNumbered_ = false;
+    std::size_t lastNumbering_ = 0;
 };
 
 }  // namespace velocarta::rtf::internal

@@ -57,6 +57,7 @@ void Reader::applyFlag(Kw id) {
             break;
         case Kw::Pard:
             para = ParagraphFormat{};
+            s.numbering = -1;
             s.inTable = false;
             s.tableLevel = 0;
             break;

@@ -8,6 +8,15 @@
 
 namespace velocarta::rtf::internal {
 
+namespace {
+
+bool SameNumbering(const Numbering& a, const Numbering& b) {
+    return a.format == b.format && a.start == b.start && a.beforeText == b.beforeText &&
+           a.afterText == b.afterText;
+}
+
+}  // namespace
+
 void Reader::text(std::string_view bytes) {
     state().ignorable = false;  // \* marks a control word only
     if (unicodeSkipPending_ > 0) {
@@ -27,6 +36,12 @@ void Reader::text(std::string_view bytes) {
                 lists_.level().text += ListTable::kRawByte + static_cast<unsigned char>(c);
             }
             return;
+        case Destination::NumberingText:
+            for (const char c : bytes) {
+                *numberingText_ += ListTable::kRawByte + static_cast<unsigned char>(c);
+            }
+            return;
+        case Destination::Numbering:
         case Destination::ListTable:
         case Destination::Info:
         case Destination::Field:
@@ -76,6 +91,10 @@ void Reader::hexByte(unsigned char byte) {
         lists_.level().text += ListTable::kRawByte + byte;
         return;
     }
+    if (state().destination == Destination::NumberingText) {
+        *numberingText_ += ListTable::kRawByte + byte;
+        return;
+    }
     if (state().destination == Destination::Picture) {
         return;
     }
@@ -88,6 +107,10 @@ void Reader::hexByte(unsigned char byte) {
 void Reader::character(char32_t c) {
     if (state().destination == Destination::LevelText) {
         lists_.level().text += c;
+        return;
+    }
+    if (state().destination == Destination::NumberingText) {
+        *numberingText_ += c;
         return;
     }
     if (c < 0x20 && c != '\t') {
@@ -160,6 +183,30 @@ void Reader::insertPicture(Picture picture) {
     runOpen_ = false;
 }
 
+std::string Reader::numberingLabel(int numbering) {
+    if (numbering < 0) {
+        lastParagraphNumbered_ = false;
+        return {};
+    }
+    const Numbering& definition = numberings_[static_cast<std::size_t>(numbering)];
+    if (definition.kind == Numbering::Kind::Continue) {
+        return {};
+    }
+    if (definition.kind == Numbering::Kind::Bullet) {
+        lastParagraphNumbered_ = false;
+        return definition.beforeText + definition.afterText;
+    }
+    // Numbering goes on from the paragraph before when that had the same numbering.
+    const bool goesOn =
+        lastParagraphNumbered_ && SameNumbering(definition, numberings_[lastNumbering_]);
+    numberCounter_ =
+        goesOn ? std::min(numberCounter_ + 1, ListTable::kMaxNumber) : definition.start;
+    lastParagraphNumbered_ = true;
+    lastNumbering_ = static_cast<std::size_t>(numbering);
+    return definition.beforeText + ListTable::FormatNumber(numberCounter_, definition.format) +
+           definition.afterText;
+}
+
 int Reader::paragraphLevel() const {
     const State& s = stack_.back();
     if (s.tableLevel > 0) {
@@ -188,6 +235,13 @@ void Reader::endParagraphAt(int level) {
             finished.listTextFormat = state().chars;
         }
         finished.listText = lists_.nextLabel(finished.format.listId, finished.format.listLevel);
+    }
+    // Word 6 numbering counts every numbered paragraph, shown by \pntext or not; it
+    // labels only the paragraphs the writer gave no label, such as an empty last item.
+    const std::string numbered = numberingLabel(state().numbering);
+    if (finished.listText.empty() && !numbered.empty()) {
+        finished.listText = numbered;
+        finished.listTextFormat = state().chars;
     }
     if (!finished.listText.empty() && finished.format.listId == 0) {
         finished.format.listId = -1;  // a list the writer numbered by hand
