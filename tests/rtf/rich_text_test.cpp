@@ -64,6 +64,9 @@ TEST(RichText, BlocksAndCharactersCarryTheirFormats) {
     EXPECT_EQ(FormatAt(document, "under").underlineStyle(), QTextCharFormat::SingleUnderline);
     EXPECT_TRUE(FormatAt(document, "gone").fontStrikeOut());
     EXPECT_EQ(FormatAt(document, "2").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    QTextDocument tiny;
+    Build(R"({\rtf1\fs1 tiny})", tiny);
+    EXPECT_DOUBLE_EQ(FormatAt(tiny, "tiny").fontPointSize(), 2.0);
     // A font that is not installed gives way to the generic family of its kind.
     const QStringList serif = FormatAt(document, "Bold").fontFamilies().toStringList();
     ASSERT_FALSE(serif.isEmpty());

@@ -362,7 +362,8 @@ QTextCharFormat Builder::charFormat(const rtf::CharFormat& model) {
         format.setFontStyleHint(
             StyleHint(model_.fonts[static_cast<std::size_t>(model.font)].family));
     }
-    format.setFontPointSize(model.halfPoints / 2.0);
+    // Below 2 points Qt's sub- and superscripts would come to a size of 0.
+    format.setFontPointSize(std::max(model.halfPoints, 4) / 2.0);
     format.setFontWeight(model.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(model.italic);
     format.setFontStrikeOut(model.strike);
