@@ -15,3 +15,6 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build/test --output-on-failure -j "$(nproc)"
 
 scripts/check-format.sh
+
+# The RTF reader's fuzzer, briefly (clang, libFuzzer).
+scripts/fuzz-smoke.sh

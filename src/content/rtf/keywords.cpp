@@ -68,6 +68,8 @@ constexpr Keyword kUnsorted[] = {
     {"super", Flag, Kw::Superscript},
     {"sub", Flag, Kw::Subscript},
     {"nosupersub", Flag, Kw::NoSuperSub},
+    {"up", Value, Kw::Raise, 6},
+    {"dn", Value, Kw::Lower, 6},
     {"caps", Toggle, Kw::Caps},
     {"scaps", Toggle, Kw::SmallCaps},
     {"v", Toggle, Kw::Hidden},
@@ -167,6 +169,21 @@ constexpr Keyword kUnsorted[] = {
     {"levelnfc", Value, Kw::LevelNumberFormat},
     {"levelnfcn", Value, Kw::LevelNumberFormat},
     {"levelstartat", Value, Kw::LevelStartAt, 1},
+    // Word 6 paragraph numbering; the number format values are those of \levelnfc
+    {"pn", Destination, Kw::NumberingDefinition},
+    {"pntxtb", Destination, Kw::NumberingBefore},
+    {"pntxta", Destination, Kw::NumberingAfter},
+    {"pnlvlblt", Flag, Kw::NumberingBullet},
+    {"pnlvlbody", Flag, Kw::NumberingBody},
+    {"pnlvl", Value, Kw::NumberingLevel},
+    {"pnlvlcont", Flag, Kw::NumberingContinue},
+    {"pndec", Value, Kw::NumberingFormat, 0},
+    {"pnucrm", Value, Kw::NumberingFormat, 1},
+    {"pnlcrm", Value, Kw::NumberingFormat, 2},
+    {"pnucltr", Value, Kw::NumberingFormat, 3},
+    {"pnlcltr", Value, Kw::NumberingFormat, 4},
+    {"pnstart", Value, Kw::NumberingStart, 1},
+    {"pnf", Value, Kw::NumberingFont},
     // destinations whose contents are shown as if the group were plain text
     {"shppict", Destination, Kw::Transparent},
     {"shp", Destination, Kw::Transparent},
@@ -176,7 +193,6 @@ constexpr Keyword kUnsorted[] = {
     // destinations that show nothing here: styles, running heads, notes, list and
     // revision tables, embedded data, drawing objects
     {"stylesheet", Destination, Kw::StyleSheet},
-    {"pn", Destination, Kw::Skip},
     {"nonshppict", Destination, Kw::Skip},
     {"shpinst", Destination, Kw::Skip},
     {"do", Destination, Kw::Skip},

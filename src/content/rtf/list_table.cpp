@@ -38,7 +38,9 @@ std::string Letters(int value, bool upper) {
     return std::string(static_cast<std::size_t>(std::min((value - 1) / 26 + 1, 10)), letter);
 }
 
-std::string FormatNumber(int value, int numberFormat) {
+}  // namespace
+
+std::string ListTable::FormatNumber(int value, int numberFormat) {
     switch (numberFormat) {
         case 1:
             return Roman(value, true);
@@ -60,8 +62,6 @@ std::string FormatNumber(int value, int numberFormat) {
             return std::to_string(value);
     }
 }
-
-}  // namespace
 
 void ListTable::endLevel(int codePage) {
     const std::u32string raw = std::move(level_.text);
@@ -107,8 +107,9 @@ std::string ListTable::nextLabel(int override, int level) {
     level = std::clamp(level, 0, static_cast<int>(levels.size()) - 1);
     Counters& counters = counters_[override];
     const auto index = static_cast<std::size_t>(level);
-    counters.value[index] =
-        counters.started[index] ? counters.value[index] + 1 : levels[index].startAt;
+    counters.value[index] = counters.started[index]
+                                ? std::min(counters.value[index] + 1, kMaxNumber)
+                                : levels[index].startAt;
     counters.started[index] = true;
     for (std::size_t deeper = index + 1; deeper < counters.started.size(); ++deeper) {
         counters.started[deeper] = false;

@@ -12,6 +12,8 @@ namespace velocarta::rtf {
 class ListTable {
   public:
     static constexpr int kLevels = 9;
+    // Numbers count no higher than this.
+    static constexpr int kMaxNumber = 1'000'000;
 
     // Level text elements: characters, or kPlaceholder + n for the number of level n.
     static constexpr char32_t kPlaceholder = 0x110000;
@@ -34,6 +36,10 @@ class ListTable {
     void endList();
 
     void addOverride(int override, int listId) { overrides_[override] = listId; }
+
+    // A number in one of the \levelnfc formats: decimal (0), Roman (1, 2), letters (3, 4),
+    // decimal with a leading zero (22); bullets (23) and none (255) have no number.
+    static std::string FormatNumber(int value, int numberFormat);
 
     // Whether \ls `override` names a list with a definition.
     bool knows(int override) const;

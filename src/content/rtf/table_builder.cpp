@@ -7,6 +7,7 @@ namespace velocarta::rtf {
 
 namespace {
 
+constexpr std::size_t kMaxCellsPerRow = 4096;
 // A cell without a \cellx of its own is given this width after the last known edge.
 constexpr int kDefaultCellWidth = 1440;
 // More distinct cell edges than this (Word allows 63 columns) is no real table: its cells
@@ -39,6 +40,8 @@ std::vector<CellPlacement> PlaceRow(std::vector<std::vector<Block>>& cells,
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const CellDefinition* cell =
             i < definition.cells.size() ? &definition.cells[i] : &kNoDefinition;
+        // Edges stay within a few million twips (the reader clamps them, rows have at most
+        // kMaxCellsPerRow cells), far from the end of int.
         int right = i < definition.cells.size() ? cell->rightEdge : edge + kDefaultCellWidth;
         right = std::max(right, edge + 1);  // edges must grow, whatever the writer put
         if (cell->merged && !placed.empty()) {
@@ -60,7 +63,14 @@ std::vector<CellPlacement> PlaceRow(std::vector<std::vector<Block>>& cells,
 }  // namespace
 
 void TableBuilder::endCell() {
-    rowCells_.push_back(std::move(cellBlocks_));
+    if (rowCells_.size() < kMaxCellsPerRow) {
+        rowCells_.push_back(std::move(cellBlocks_));
+    } else {
+        // Word stops at 63 columns; past this many the cells' text joins the last cell.
+        for (Block& block : cellBlocks_) {
+            rowCells_.back().push_back(std::move(block));
+        }
+    }
     cellBlocks_.clear();
 }
 
@@ -118,7 +128,8 @@ Table TableBuilder::finish() {
     std::vector<Owner> above(columns);
     for (std::size_t r = 0; r < placedRows.size(); ++r) {
         Row row;
-        std::vector<Owner> current(columns);
+        // Sized to this row: rows of one cell under a row of thousands stay cheap.
+        std::vector<Owner> current(useGrid ? columns : placedRows[r].size());
         for (std::size_t i = 0; i < placedRows[r].size(); ++i) {
             CellPlacement& placed = placedRows[r][i];
             Cell cell;

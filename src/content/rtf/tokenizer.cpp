@@ -71,11 +71,7 @@ Token Tokenizer::next() {
                 const int low =
                     position_ + 1 < input_.size() ? HexValue(input_[position_ + 1]) : -1;
                 if (high < 0 || low < 0) {
-                    // A broken \' escape stands for nothing; its stray digit stays text.
-                    if (high >= 0) {
-                        ++position_;
-                    }
-                    continue;
+                    continue;  // a broken \' escape stands for nothing; what follows is text
                 }
                 position_ += 2;
                 Token token = Of(TokenType::HexByte);

@@ -121,10 +121,23 @@ QTextBlockFormat BlockFormat(const rtf::ParagraphFormat& paragraph) {
     if (paragraph.pageBreakBefore) {
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     }
+    // RTF measures tab stops from the page's left margin, Qt from where the first line
+    // begins. A hanging indent has a tab stop of its own where the other lines begin: the
+    // one after a list item's bullet.
+    const int lineStart = std::max(0, paragraph.leftIndent) + paragraph.firstLineIndent;
     QList<QTextOption::Tab> tabs;
     for (const rtf::TabStop& tab : paragraph.tabs) {
-        tabs.append(QTextOption::Tab(Pixels(tab.position), TabType(tab.kind), QChar('.')));
+        if (tab.position > lineStart) {
+            tabs.append(
+                QTextOption::Tab(Pixels(tab.position - lineStart), TabType(tab.kind), QChar('.')));
+        }
     }
+    if (paragraph.firstLineIndent < 0) {
+        tabs.append(QTextOption::Tab(Pixels(-paragraph.firstLineIndent), QTextOption::LeftTab));
+    }
+    std::sort(tabs.begin(), tabs.end(), [](const QTextOption::Tab& a, const QTextOption::Tab& b) {
+        return a.position < b.position;
+    });
     if (!tabs.isEmpty()) {
         format.setTabPositions(tabs);
     }
@@ -349,7 +362,8 @@ QTextCharFormat Builder::charFormat(const rtf::CharFormat& model) {
         format.setFontStyleHint(
             StyleHint(model_.fonts[static_cast<std::size_t>(model.font)].family));
     }
-    format.setFontPointSize(model.halfPoints / 2.0);
+    // Below 2 points Qt's sub- and superscripts would come to a size of 0.
+    format.setFontPointSize(std::max(model.halfPoints, 4) / 2.0);
     format.setFontWeight(model.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(model.italic);
     format.setFontStrikeOut(model.strike);

@@ -62,6 +62,16 @@ Before page break\page After page break\par
 {\*\bkmkstart engines}Engines{\*\bkmkend engines}\par
 }
 '''
+docs['word6-numbering.rtf'] = r'''{\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss\fcharset0 Arial;}{\f1\fnil\fcharset2 Symbol;}}
+\pard\f0\fs20 Checks before buying:\par
+{\pntext\f1\'b7\tab}{\*\pn\pnlvlblt\pnf1\pnindent360{\pntxtb\'b7}}\fi-360\li360 Door plate.\par
+{\pntext\f1\'b7\tab}Engine number.\par
+\par
+\pard{\pntext 1.\tab}{\*\pn\pnlvlbody\pnf0\pnindent360\pnstart1\pndec{\pntxta .}}\fi-360\li360 Open the bonnet.\par
+{\pntext 2.\tab}Read the plate.\par
+\pard Done.\par
+}
+'''
 png = open('grille.png', 'rb').read()
 jpeg = open('badge.jpg', 'rb').read()
 docs['pictures.rtf'] = (r"""{\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss\fcharset0 Arial;}}
