@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -43,12 +44,8 @@ int main(int argc, char** argv) {
     const long startKb = StatusKilobytes("VmRSS");
     int shown = 0;
     auto stepThroughRun = [&] {
-        const int first = photos.firstIndexOf(module.state.yearCode);
-        int count = 0;
-        while (first + count <= photos.count() &&
-               photos.belongsTo(first + count, module.state.yearCode)) {
-            ++count;
-        }
+        const auto [first, last] = photos.runOf(module.state.yearCode);
+        const int count = std::max(0, last - first + 1);
         for (int step = 0; step < count; ++step) {
             form.NextPhoto();
             QCoreApplication::processEvents();

@@ -70,6 +70,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         txtFile_Click();
         return true;
     }
+    if (event->type() == QEvent::MouseButtonPress && watched == rtbDetails->viewport()) {
+        rtbDetails_Click();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease &&
         (watched == centralWidget() || watched == surface)) {
         Form_Click();
@@ -99,15 +103,7 @@ void Form1::PrefetchAround(int k) {
         return;
     }
     // The neighbours within the year or topic, wrapping at its ends as the steps do.
-    const std::string_view code = photos.code(k);
-    int first = k;
-    while (first > 1 && photos.belongsTo(first - 1, code)) {
-        --first;
-    }
-    int last = k;
-    while (last < photos.count() && photos.belongsTo(last + 1, code)) {
-        ++last;
-    }
+    const auto [first, last] = photos.runOf(photos.code(k));
     const int next = k == last ? first : k + 1;
     const int previous = k == first ? last : k - 1;
     std::vector<ContentFile> neighbours{photos.file(next)};
@@ -227,7 +223,7 @@ void Form1::Form_LostFocus() {
     if (!module_.state.slideShowDirty) {
         return;
     }
-    if (panYear->text() != QLatin1String(kNothingChosen.data(), kNothingChosen.size())) {
+    if (module_.YearCaption() != kNothingChosen) {
         Image4->show();
     }
     module_.SetTopicButtons();
@@ -328,7 +324,7 @@ void Form1::ApplyStep(const StepOutcome& outcome, bool backward) {
 void Form1::mnuNames_Click() {
     ProgramState& state = module_.state;
     QAction* entry = menuEntry("mnuNames");
-    if (panYear->text() == QLatin1String(kNothingChosen.data(), kNothingChosen.size())) {
+    if (module_.YearCaption() == kNothingChosen) {
         return;
     }
     if (state.showFileNames) {

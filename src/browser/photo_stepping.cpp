@@ -1,25 +1,25 @@
 #include "browser/photo_stepping.h"
 
+#include <optional>
+
 #include "content/naming.h"
 
 namespace velocarta {
 
 namespace {
 
-// The run of yearCode in the catalogue: its first and last entry (first > last when the
-// code has no photo). Runs are contiguous because the catalogue is sorted by name.
-struct Run {
-    int first;
-    int last;
-};
-
-Run RunOf(const PhotoCatalogue& catalogue, std::string_view yearCode) {
-    const int first = catalogue.firstIndexOf(yearCode);
-    int last = first - 1;
-    while (last + 1 <= catalogue.count() && catalogue.belongsTo(last + 1, yearCode)) {
-        ++last;
+// What both steps do before anything changes: nothing picked only focuses the first
+// button; a year or topic without photos has nothing to show (the design's scan would look
+// for one forever).
+std::optional<StepOutcome> BeforeStep(std::string_view yearCaption,
+                                      const PhotoCatalogue::Run& run) {
+    if (yearCaption == kNothingChosen) {
+        return StepOutcome{StepOutcome::Kind::NothingPicked, 0, true, 1};
     }
-    return {first, last};
+    if (run.first > run.last) {
+        return StepOutcome{StepOutcome::Kind::NoPhotos};
+    }
+    return std::nullopt;
 }
 
 StepOutcome Finish(StepOutcome outcome, std::string_view yearCode) {
@@ -48,13 +48,9 @@ int FocusButtonAfterPhoto(std::string_view yearCode) {
 StepOutcome NextPhoto(StepState& state, const PhotoCatalogue& catalogue,
                       std::string_view yearCaption, std::string_view yearCode,
                       const ShowEntry& show) {
-    if (yearCaption == kNothingChosen) {
-        return {StepOutcome::Kind::NothingPicked, 0, true, 1};
-    }
-    const Run run = RunOf(catalogue, yearCode);
-    if (run.first > run.last) {
-        // The design's scan would look for a photo forever; there is none to find.
-        return {StepOutcome::Kind::NoPhotos};
+    const PhotoCatalogue::Run run = catalogue.runOf(yearCode);
+    if (const auto early = BeforeStep(yearCaption, run)) {
+        return *early;
     }
     if (state.steppedBack) {
         state.steppedBack = false;
@@ -90,12 +86,9 @@ StepOutcome NextPhoto(StepState& state, const PhotoCatalogue& catalogue,
 StepOutcome PreviousPhoto(StepState& state, const PhotoCatalogue& catalogue,
                           std::string_view yearCaption, std::string_view yearCode,
                           const ShowEntry& show) {
-    if (yearCaption == kNothingChosen) {
-        return {StepOutcome::Kind::NothingPicked, 0, true, 1};
-    }
-    const Run run = RunOf(catalogue, yearCode);
-    if (run.first > run.last) {
-        return {StepOutcome::Kind::NoPhotos};
+    const PhotoCatalogue::Run run = catalogue.runOf(yearCode);
+    if (const auto early = BeforeStep(yearCaption, run)) {
+        return *early;
     }
     state.firstPhotoOnShow = false;
     if (state.steppedForward) {

@@ -119,6 +119,15 @@ int PhotoCatalogue::firstIndexOf(std::string_view yearCode) const {
     return count() + 1;
 }
 
+PhotoCatalogue::Run PhotoCatalogue::runOf(std::string_view yearCode) const {
+    const int first = firstIndexOf(yearCode);
+    int last = first - 1;
+    while (last + 1 <= count() && belongsTo(last + 1, yearCode)) {
+        ++last;
+    }
+    return {first, last};
+}
+
 std::size_t PhotoCatalogue::bytesHeld() const {
     std::size_t bytes = sizeof(*this) + root_.capacity() + entries_.capacity() * sizeof(Entry);
     for (const Entry& entry : entries_) {

@@ -56,6 +56,14 @@ class PhotoCatalogue {
     // The first entry of a year or topic code, count() + 1 when it has none.
     int firstIndexOf(std::string_view yearCode) const;
 
+    // The entries of a code: one contiguous run, because the catalogue is sorted by name.
+    // first > last when the code has no photo.
+    struct Run {
+        int first;
+        int last;
+    };
+    Run runOf(std::string_view yearCode) const;
+
     // Bytes the catalogue holds in memory.
     std::size_t bytesHeld() const;
 

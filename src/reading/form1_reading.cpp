@@ -1,7 +1,5 @@
 // The year-text buttons and the document and topic entries of the menu bar.
-#include <QAbstractScrollArea>
 #include <QAction>
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -18,36 +16,12 @@
 
 namespace velocarta {
 
-namespace {
-
-// Clicks on the details box over the photo hide it.
-class ClickFilter : public QObject {
-  public:
-    ClickFilter(QObject* parent, std::function<void()> onClick)
-        : QObject(parent), onClick_(std::move(onClick)) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress) {
-            onClick_();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    std::function<void()> onClick_;
-};
-
-}  // namespace
-
 void Form1::connectReading() {
     connect(cmdDesc, &QPushButton::clicked, this, &Form1::cmdDesc_Click);
     connect(cmdStats, &QPushButton::clicked, this, &Form1::cmdStats_Click);
     connect(cmdColors, &QPushButton::clicked, this, &Form1::cmdColors_Click);
     connect(cmdOptions, &QPushButton::clicked, this, &Form1::cmdOptions_Click);
-    rtbDetails->viewport()->installEventFilter(
-        new ClickFilter(rtbDetails, [this] { rtbDetails_Click(); }));
+    rtbDetails->viewport()->installEventFilter(this);
 
     for (const DocumentEntry& entry : DocumentEntries()) {
         const std::string menu(entry.menu);

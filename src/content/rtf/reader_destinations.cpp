@@ -7,23 +7,11 @@
 #include "content/rtf/code_page.h"
 #include "content/rtf/field.h"
 #include "content/rtf/reader_internal.h"
+#include "content/rtf/tokenizer.h"
 
 namespace velocarta::rtf::internal {
 
 namespace {
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");

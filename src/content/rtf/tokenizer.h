@@ -54,4 +54,7 @@ class Tokenizer {
     std::size_t position_ = 0;
 };
 
+// The value of a hexadecimal digit, -1 for any other character.
+int HexValue(char c);
+
 }  // namespace velocarta::rtf
