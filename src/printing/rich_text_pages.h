@@ -3,7 +3,7 @@
 #include <QRectF>
 #include <functional>
 
-#include "platform/printer.h"
+#include "platform/qt/printer.h"
 
 class QPainter;
 class QPagedPaintDevice;

@@ -10,12 +10,12 @@
 #include "platform/clipboard.h"
 #include "platform/help_viewer.h"
 #include "platform/instance_guard.h"
-#include "platform/media_device.h"
-#include "platform/printer.h"
+#include "platform/qt/media_device.h"
+#include "platform/qt/printer.h"
 #include "platform/process_runner.h"
 #include "platform/prompter.h"
 #include "platform/screen.h"
-#include "platform/window_order.h"
+#include "platform/qt/window_order.h"
 
 namespace velocarta::testing {
 

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/media_device.h"
+#include "platform/qt/media_device.h"
 
 class QAudioOutput;
 class QMediaPlayer;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/printer.h"
+#include "platform/qt/printer.h"
 
 namespace velocarta {
 

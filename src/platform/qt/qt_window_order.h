@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/window_order.h"
+#include "platform/qt/window_order.h"
 
 namespace velocarta {
 
