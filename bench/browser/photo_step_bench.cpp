@@ -7,9 +7,9 @@
 #include <QImageReader>
 #include <QPixmap>
 
-#include "browser/photo_cache.h"
-#include "browser/photo_view.h"
 #include "platform/posix/posix_file_system.h"
+#include "program/photo_cache.h"
+#include "program/photo_view.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // Steps through every photo of the sample disc in the real main window, then reports the
 // peak resident memory: the photo prefetch keeps only the neighbours, so it stays flat.
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -8,11 +9,15 @@
 #include <iostream>
 #include <string>
 
+#include <QTest>
+#include <QToolButton>
+
 #include "app/system_services.h"
-#include "browser/photo_cache.h"
-#include "content/module1.h"
+#include "program/program.h"
+#include "program/spin_button.h"
 #include "shell/form1.h"
 #include "shell/form2.h"
+#include "shell/program_windows.h"
 
 namespace {
 
@@ -35,41 +40,46 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     using namespace velocarta;
     SystemServices system;
-    Module1 module(system.services, VELOCARTA_PROGRAM_FOLDER, "");
-    module.form2().Form_Load();
-    module.form2().Timer1_Timer();
-    Form1& form = *module.form1();
-    const PhotoCatalogue& photos = module.state.photos;
+    Program program(system.services, VELOCARTA_PROGRAM_FOLDER, "");
+    ProgramWindows windows(program);
+    windows.form2().Form_Load();
+    windows.form2().Timer1_Timer();
+    Form1& form = *windows.form1();
+    const PhotoCatalogue& photos = program.photos;
+    auto click = [](QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    };
+    QWidget* nextPhoto = form.findChild<SpinButton*>(QStringLiteral("SpinButton1"))->upButton();
+    QWidget* photo = form.findChild<QWidget*>(QStringLiteral("Image4"));
 
     const long startKb = StatusKilobytes("VmRSS");
     int shown = 0;
     auto stepThroughRun = [&] {
-        const auto [first, last] = photos.runOf(module.state.yearCode);
+        const auto [first, last] = photos.runOf(program.onShow.yearCode());
         const int count = std::max(0, last - first + 1);
         for (int step = 0; step < count; ++step) {
-            form.NextPhoto();
+            click(nextPhoto);
             QCoreApplication::processEvents();
         }
         shown += count;
     };
     for (int index = 1; index <= 37; ++index) {
-        form.cmdYR[index]->click();
+        click(form.findChild<QPushButton*>(QStringLiteral("cmdYR_%1").arg(index)));
         stepThroughRun();
     }
     // 2000 is on show: the photo clicks run through the editions and merchandise.
-    for (int click = 0; click < 11; ++click) {
-        form.Image4_MouseDown(Qt::LeftButton);
+    for (int advance = 0; advance < 11; ++advance) {
+        click(photo);
         stepThroughRun();
     }
-    form.mnuSpecialty_Click(0);
+    form.menuEntry("mnuSpecialty", 0)->trigger();  // the Dorran is not in the cycle
     stepThroughRun();
 
     std::cout << "photos in the catalogue: " << photos.count() << "\n"
               << "photo steps: " << shown << "\n"
               << "resident after start-up: " << startKb / 1024.0 << " MiB\n"
               << "resident now: " << StatusKilobytes("VmRSS") / 1024.0 << " MiB\n"
-              << "peak resident: " << StatusKilobytes("VmHWM") / 1024.0 << " MiB\n"
-              << "photos held by the prefetch: " << form.photoCache().photosHeld() << "\n";
+              << "peak resident: " << StatusKilobytes("VmHWM") / 1024.0 << " MiB\n";
     system.startupDevice.command("close");
     return 0;
 }

@@ -6,9 +6,10 @@
 
 #include "app/system_services.h"
 #include "content/catalogue.h"
-#include "content/module1.h"
+#include "program/program.h"
 #include "shell/disc_search.h"
 #include "shell/form2.h"
+#include "shell/program_windows.h"
 
 namespace {
 
@@ -21,13 +22,14 @@ SystemServices& System() {
 
 void BM_StartupLoad(benchmark::State& state) {
     for (auto _ : state) {
-        Module1 module(System().services, VELOCARTA_PROGRAM_FOLDER, "");
-        module.form2().Form_Load();
-        if (module.state.photos.count() == 0) {
+        Program program(System().services, VELOCARTA_PROGRAM_FOLDER, "");
+        ProgramWindows windows(program);
+        windows.form2().Form_Load();
+        if (program.photos.count() == 0) {
             state.SkipWithError("no sample disc");
         }
         state.PauseTiming();
-        module.services.startupDevice.command("close");
+        program.services.startupDevice.command("close");
         state.ResumeTiming();
     }
 }

@@ -3,13 +3,13 @@
 #include <QTimer>
 
 #include "app/system_services.h"
-#include "content/module1.h"
+#include "program/program.h"
 #include "shell/form2.h"
+#include "shell/program_windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velocarta"));
-    QApplication::setApplicationDisplayName(QStringLiteral("The Vantrel Velocarta 2000"));
     // The start-up window closes before the main window opens: the program ends only when
     // it decides to.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -18,8 +18,10 @@ int main(int argc, char** argv) {
     // The command line as one text: the single argument "HWI" reads all content from the
     // program folder.
     const QStringList arguments = QCoreApplication::arguments().mid(1);
-    velocarta::Module1 module(system.services, QCoreApplication::applicationDirPath().toStdString(),
-                              arguments.join(QLatin1Char(' ')).toStdString());
-    QTimer::singleShot(0, &app, [&module] { module.form2().Form_Load(); });
+    velocarta::Program program(system.services,
+                               QCoreApplication::applicationDirPath().toStdString(),
+                               arguments.join(QLatin1Char(' ')).toStdString());
+    velocarta::ProgramWindows windows(program);
+    QTimer::singleShot(0, &app, [&windows] { windows.form2().Form_Load(); });
     return QApplication::exec();
 }

@@ -11,7 +11,7 @@
 #include "platform/qt/qt_prompter.h"
 #include "platform/qt/qt_screen.h"
 #include "platform/qt/qt_window_order.h"
-#include "shell/services.h"
+#include "program/services.h"
 
 namespace velocarta {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "content/catalogue.h"
-#include "content/program_state.h"
+#include "content/step_state.h"
 
 namespace velocarta {
 

@@ -8,8 +8,8 @@
 #include <QStyle>
 #include <QTextBrowser>
 
-#include "content/module1.h"
-#include "shell/form1.h"
+#include "program/program.h"
+#include "reading/text_viewer.h"
 
 namespace velocarta {
 
@@ -22,7 +22,8 @@ constexpr int kPrintWidth = 120;
 constexpr int kMargin = 8;
 }  // namespace
 
-txtForm::txtForm(Module1& module, QWidget* parent) : QDialog(parent), module_(module) {
+txtForm::txtForm(Program& program, TextViewer& viewer)
+    : QDialog(nullptr), program_(program), viewer_(viewer) {
     setObjectName(QStringLiteral("txtForm"));
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -51,19 +52,19 @@ txtForm::txtForm(Module1& module, QWidget* parent) : QDialog(parent), module_(mo
     connect(SSCommand1, &QPushButton::clicked, this, &txtForm::SSCommand1_Click);
 }
 
-void txtForm::Form_Load() {
+void txtForm::Form_Load(const std::string& caption) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2);
     }
-    setWindowTitle(QString::fromStdString(module_.state.viewerCaption));
+    setWindowTitle(QString::fromStdString(caption));
     // The close button fills the row beside the print button (4 twips between them).
     SSCommand1->setFixedWidth(rtbText->width() - cmdPrint->width());
 }
 
 void txtForm::cmdPrint_Click() {
-    Services& services = module_.services;
+    Services& services = program_.services;
     const Margins oneInch{1440, 1440, 1440, 1440};
     QProgressDialog progress(QStringLiteral("Printing..."), QString(), 0, 0, this);
     progress.setWindowTitle(QString::fromUtf8(kProductTitle));
@@ -71,7 +72,7 @@ void txtForm::cmdPrint_Click() {
     progress.setMinimumDuration(400);
     try {
         const PrintJob job = services.printer.printRichTextPages(
-            *rtbText->document(), oneInch, module_.state.viewerCaption,
+            *rtbText->document(), oneInch, windowTitle().toStdString(),
             [&progress](int done, int pages) {
                 progress.setMaximum(pages);
                 progress.setValue(done);
@@ -93,7 +94,7 @@ void txtForm::cmdPrint_Click() {
 }
 
 void txtForm::SSCommand1_Click() {
-    module_.CloseViewer();
+    viewer_.Close();
 }
 
 void txtForm::reject() {

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 class QPushButton;
 class QTextBrowser;
 
 namespace velocarta {
 
-class Module1;
+class Program;
+class TextViewer;
 
 // The text viewer: one rich-text document under its caption, with Print and Close. Shown
 // modally over the main window; every close unloads it, so that the next document takes
@@ -16,9 +18,9 @@ class txtForm : public QDialog {
     Q_OBJECT
 
   public:
-    txtForm(Module1& module, QWidget* parent);
+    txtForm(Program& program, TextViewer& viewer);
 
-    void Form_Load();
+    void Form_Load(const std::string& caption);
     void cmdPrint_Click();
     void SSCommand1_Click();
 
@@ -31,7 +33,8 @@ class txtForm : public QDialog {
     void reject() override;
 
   private:
-    Module1& module_;
+    Program& program_;
+    TextViewer& viewer_;
 };
 
 }  // namespace velocarta

@@ -20,7 +20,7 @@ QString ObjectNameOf(const MenuEntry& entry) {
 
 }  // namespace
 
-void Form1::buildMenuBar() {
+void Form1::BuildMenuBar() {
     const auto entries = MenuBarEntries();
     QMenu* menu = nullptr;     // the menu of the last level-0 entry
     QMenu* submenu = nullptr;  // the submenu of the last level-1 entry
@@ -58,22 +58,18 @@ void Form1::buildMenuBar() {
     }
 }
 
-QAction* Form1::menuEntry(const std::string& name, int index) const {
-    const auto it = menu_.find({name, index});
+QAction* Form1::menuEntry(std::string_view name, int index) const {
+    const auto it = menu_.find({std::string(name), index});
     return it == menu_.end() ? nullptr : it->second;
 }
 
-void Form1::onMenu(const std::string& name, std::function<void(int)> handler) {
+void Form1::onMenu(std::string_view name, std::function<void(int)> handler) {
     for (const auto& [key, action] : menu_) {
         if (key.first == name) {
             const int index = key.second;
             connect(action, &QAction::triggered, this, [handler, index] { handler(index); });
         }
     }
-}
-
-void Form1::connectMenuHandlers() {
-    onMenu("mnuExit", [this](int) { mnuExit_Click(); });
 }
 
 }  // namespace velocarta

@@ -8,16 +8,17 @@
 #include <QVBoxLayout>
 
 #include "content/lookup.h"
-#include "content/module1.h"
 #include "content/naming.h"
 #include "content/utilities.h"
+#include "program/program.h"
+#include "program/title_picture.h"
 #include "shell/disc_search.h"
 #include "shell/form1.h"
-#include "shell/title_picture.h"
+#include "shell/program_windows.h"
 
 namespace velocarta {
 
-Form2::Form2(Module1& module) : module_(module) {
+Form2::Form2(Program& program, ProgramWindows& windows) : program_(program), windows_(windows) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString::fromUtf8(kProductTitle));
     setFixedSize(480, 320);
@@ -52,8 +53,7 @@ Form2::Form2(Module1& module) : module_(module) {
 }
 
 void Form2::Form_Load() {
-    ProgramState& state = module_.state;
-    Services& services = module_.services;
+    Services& services = program_.services;
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
@@ -65,22 +65,22 @@ void Form2::Form_Load() {
         qWarning("The Vantrel Velocarta is already running!");
         services.prompter.ask({"The Vantrel Velocarta is already running!", kProductTitle,
                                Buttons::Ok, Icon::Critical, /*systemModal=*/true});
-        module_.EndProgram();
+        program_.EndProgram();
         return;
     }
 
     services.screen.setPointer(Pointer::Hourglass);
-    if (state.hwi()) {
-        state.photoRoot = state.programFolder;
-        state.contentPath = state.programFolder;
+    if (program_.hwi()) {
+        program_.photoRoot = program_.programFolder();
+        program_.contentPath = program_.programFolder();
     } else if (!FindContent()) {
         return;
     }
 
     PlayStartupSound();
     Timer1->start(5000);
-    state.startupPending = true;
-    if (!module_.BuildPhotoList()) {
+    program_.startupPending = true;
+    if (!program_.BuildPhotoList()) {
         return;
     }
     catalogueBuilt_ = true;
@@ -91,38 +91,34 @@ void Form2::Form_Load() {
 }
 
 bool Form2::FindContent() {
-    ProgramState& state = module_.state;
-    Services& services = module_.services;
+    Services& services = program_.services;
     for (;;) {
-        state.errorCode = "ER001";
         const std::vector<std::string> candidates = ContentDiscCandidates(
             services.environment.variable("VELOCARTA_DRIVES"), services.environment.mountTable(),
             services.environment.userName());
         const ContentRoots roots =
-            SearchContent(services.fileSystem, state.programFolder, candidates);
+            SearchContent(services.fileSystem, program_.programFolder(), candidates);
         if (!roots.contentPath.empty()) {
-            state.contentPath = roots.contentPath;
-            state.photoRoot = roots.photoRoot;
+            program_.contentPath = roots.contentPath;
+            program_.photoRoot = roots.photoRoot;
             return true;
         }
         Timer1->stop();
         close();
-        if (module_.ShowError() != ErrorOutcome::Retry) {
+        if (program_.ShowError("ER001", ErrorSource::Trap) != ErrorOutcome::Retry) {
             return false;
         }
     }
 }
 
 void Form2::PlayStartupSound() {
-    ProgramState& state = module_.state;
-    MediaDevice& device = module_.services.startupDevice;
-    const ContentFile sound = StartupSound(state.programFolder);
-    state.soundPath = sound.full();
-    const auto found = FirstListed(module_.services.fileSystem, sound).empty()
-                           ? std::nullopt
-                           : module_.services.fileSystem.resolve(sound);
+    MediaDevice& device = program_.services.startupDevice;
+    FileSystem& fileSystem = program_.services.fileSystem;
+    const ContentFile sound = StartupSound(program_.programFolder());
+    const auto found =
+        FirstListed(fileSystem, sound).empty() ? std::nullopt : fileSystem.resolve(sound);
     if (!found) {
-        state.errorCode = "ER055";
+        // A missing start-up sound is no reason to stop the program: nothing is said.
         return;
     }
     try {
@@ -133,7 +129,6 @@ void Form2::PlayStartupSound() {
         device.command("play");
     } catch (const MediaError&) {
         // A sound that cannot be played is skipped like a missing one.
-        state.errorCode = "ER055";
     }
 }
 
@@ -144,8 +139,8 @@ void Form2::Timer1_Timer() {
         return;
     }
     tickWaiting_ = false;
-    Form1& form1 = module_.LoadForm1();
-    if (!ScreenIs(module_.services.screen, 800, 600)) {
+    Form1& form1 = windows_.LoadForm1();
+    if (!ScreenIs(program_.services.screen, 800, 600)) {
         form1.RelayoutForOtherScreen();
     }
     form1.FillYearLists();

@@ -7,7 +7,8 @@ class QTimer;
 
 namespace velocarta {
 
-class Module1;
+class Program;
+class ProgramWindows;
 
 // The start-up window: refuses a second instance, finds the content, plays the start-up
 // sound, builds the photo catalogue and, five seconds later, opens the main window.
@@ -15,7 +16,7 @@ class Form2 : public QWidget {
     Q_OBJECT
 
   public:
-    explicit Form2(Module1& module);
+    Form2(Program& program, ProgramWindows& windows);
 
     void Form_Load();
     void Timer1_Timer();
@@ -30,7 +31,8 @@ class Form2 : public QWidget {
     bool FindContent();
     void PlayStartupSound();
 
-    Module1& module_;
+    Program& program_;
+    ProgramWindows& windows_;
     bool catalogueBuilt_ = false;
     bool tickWaiting_ = false;
 };

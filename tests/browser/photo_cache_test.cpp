@@ -1,4 +1,4 @@
-#include "browser/photo_cache.h"
+#include "program/photo_cache.h"
 
 #include <gtest/gtest.h>
 

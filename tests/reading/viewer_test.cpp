@@ -8,14 +8,16 @@
 #include <QTextBrowser>
 
 #include "reading/documents.h"
-#include "reading/txt_form.h"
 #include "shell/form1.h"
 #include "support/sample_content.h"
 #include "support/shell_harness.h"
+#include "support/ui_driver.h"
 
 namespace velocarta {
 namespace {
 
+using testing::Click;
+using testing::Find;
 using testing::ShellHarness;
 
 class Viewer : public ::testing::Test {
@@ -24,7 +26,13 @@ class Viewer : public ::testing::Test {
         form = &harness.startToMainWindow();
         QApplication::setActiveWindow(form);
     }
-    txtForm* viewer() { return harness.module->viewer(); }
+    // The viewer window while it is shown, nullptr otherwise.
+    QWidget* viewer() { return testing::ShownWindow(QStringLiteral("txtForm")); }
+    QString viewerText() { return Find<QTextBrowser>(viewer(), "rtbText")->toPlainText(); }
+    void closeViewer() { Click(Find(viewer(), "SSCommand1")); }
+    void choose(const std::string& menu, int index = -1) {
+        testing::ChooseMenuEntry(*form, form->menuEntry(menu, index));
+    }
     void writeDocument(const std::string& rel, const std::string& text) {
         testing::WriteRtf(harness.disc, rel, text);
     }
@@ -37,15 +45,12 @@ TEST_F(Viewer, EveryDocumentEntryOpensItsDocumentUnderItsCaption) {
     for (const DocumentEntry& entry : DocumentEntries()) {
         const std::string text = "Text of " + std::string(entry.document);
         writeDocument(std::string(entry.document), text);
-        form->menuEntry(std::string(entry.menu), entry.index)->trigger();
+        choose(std::string(entry.menu), entry.index);
         ASSERT_NE(viewer(), nullptr) << entry.document;
-        EXPECT_TRUE(viewer()->isVisible());
         EXPECT_TRUE(viewer()->isModal());
         EXPECT_EQ(viewer()->windowTitle().toStdString(), entry.caption);
-        EXPECT_EQ(viewer()->rtbText->toPlainText().toStdString(), text);
-        EXPECT_EQ(harness.module->state.documentPath.full(),
-                  harness.disc.path() + std::string(entry.document));
-        viewer()->SSCommand1->click();
+        EXPECT_EQ(viewerText().toStdString(), text);
+        closeViewer();
         EXPECT_EQ(viewer(), nullptr);
     }
     EXPECT_TRUE(harness.prompter.shown().empty());
@@ -53,7 +58,7 @@ TEST_F(Viewer, EveryDocumentEntryOpensItsDocumentUnderItsCaption) {
 
 TEST_F(Viewer, AMissingDocumentReportsItsCodeAndNoViewerOpens) {
     for (const DocumentEntry& entry : DocumentEntries()) {
-        form->menuEntry(std::string(entry.menu), entry.index)->trigger();
+        choose(std::string(entry.menu), entry.index);
         EXPECT_EQ(viewer(), nullptr) << entry.document;
         ASSERT_FALSE(harness.prompter.shown().empty());
         EXPECT_EQ(harness.prompter.last().text.substr(14, 5), entry.errorCode);
@@ -64,15 +69,15 @@ TEST_F(Viewer, AMissingDocumentReportsItsCodeAndNoViewerOpens) {
 TEST_F(Viewer, EachDocumentTakesItsOwnCaption) {
     writeDocument("/RichText/books.rtf", "Books");
     writeDocument("/richtext/magvm.rtf", "Monthly");
-    form->menuEntry("mnuBooks")->trigger();
-    viewer()->SSCommand1->click();
-    form->menuEntry("mnuMag", 2)->trigger();
+    choose("mnuBooks");
+    closeViewer();
+    choose("mnuMag", 2);
     EXPECT_EQ(viewer()->windowTitle(), QStringLiteral("The Vantrel Velocarta       Magazines"));
-    EXPECT_EQ(viewer()->rtbText->toPlainText(), QStringLiteral("Monthly"));
+    EXPECT_EQ(viewerText(), QStringLiteral("Monthly"));
     // A failed load leaves no viewer behind to keep an old caption.
     harness.disc.writeFile("/RichText/intro.rtf", "");
-    viewer()->SSCommand1->click();
-    form->menuEntry("mnuIntro")->trigger();
+    closeViewer();
+    choose("mnuIntro");
     EXPECT_EQ(viewer(), nullptr);
     EXPECT_EQ(harness.prompter.last().text.substr(14, 5), "ER007");
 }
@@ -80,73 +85,58 @@ TEST_F(Viewer, EachDocumentTakesItsOwnCaption) {
 TEST_F(Viewer, ClosingHandsTheFocusToTheNextYearButton) {
     writeDocument("/richtext/notice.rtf", "Notice");
     for (const auto& [index, focus] : {std::pair{37, 1}, std::pair{5, 6}, std::pair{0, 1}}) {
-        harness.module->state.yearButtonIndex = index;
-        form->menuEntry("mnuNotice")->trigger();
+        harness.state->onShow.setYearButtonIndex(index);
+        choose("mnuNotice");
         form->setEnabled(false);
         QTest::keyClick(viewer(), Qt::Key_Escape);  // the close box does the same
         EXPECT_EQ(viewer(), nullptr);
         EXPECT_TRUE(form->isEnabled());
-        EXPECT_EQ(form->focusWidget(), form->cmdYR[focus]) << index;
+        EXPECT_EQ(form->focusWidget(), testing::YearButton(*form, focus)) << index;
     }
 }
 
 TEST_F(Viewer, PrintSendsTheWholeDocumentWithOneInchMargins) {
     writeDocument("/richtext/credits.rtf", "Credits");
-    form->menuEntry("mnuCredits")->trigger();
-    viewer()->cmdPrint->click();
+    choose("mnuCredits");
+    Click(Find(viewer(), "cmdPrint"));
     ASSERT_EQ(harness.printer.printed.size(), 1u);
     const auto& print = harness.printer.printed.back();
-    EXPECT_EQ(print.document, viewer()->rtbText->document());
+    EXPECT_EQ(print.document, Find<QTextBrowser>(viewer(), "rtbText")->document());
     EXPECT_EQ(print.margins.left, 1440);
     EXPECT_EQ(print.margins.top, 1440);
     EXPECT_EQ(print.margins.right, 1440);
     EXPECT_EQ(print.margins.bottom, 1440);
     EXPECT_EQ(print.jobTitle, "The Vantrel Velocarta       Credits");
     EXPECT_TRUE(harness.prompter.shown().empty());  // a printer took it: nothing to say
-    EXPECT_TRUE(viewer()->isVisible());
+    EXPECT_NE(viewer(), nullptr);
 }
 
 TEST_F(Viewer, PrintingToAFileSaysWhereAndFailuresAreReported) {
     writeDocument("/richtext/credits.rtf", "Credits");
-    form->menuEntry("mnuCredits")->trigger();
+    choose("mnuCredits");
     harness.printer.job = {1, "", "/home/vantreler/Documents/Credits.pdf"};
-    viewer()->cmdPrint->click();
+    Click(Find(viewer(), "cmdPrint"));
     ASSERT_EQ(harness.prompter.shown().size(), 1u);
     EXPECT_NE(harness.prompter.last().text.find("/home/vantreler/Documents/Credits.pdf"),
               std::string::npos);
     harness.printer.failWith = "The printer Vantrel LaserJet cannot print now.";
-    viewer()->cmdPrint->click();
+    Click(Find(viewer(), "cmdPrint"));
     ASSERT_EQ(harness.prompter.shown().size(), 2u);
     EXPECT_EQ(harness.prompter.last().text,
               "Unable to print the document.\r\n\r\nThe printer Vantrel LaserJet cannot print "
               "now.");
     EXPECT_EQ(harness.prompter.last().icon, Icon::Exclamation);
-    EXPECT_TRUE(viewer()->isVisible());
-    EXPECT_FALSE(harness.module->ended());
+    EXPECT_NE(viewer(), nullptr);
+    EXPECT_FALSE(harness.state->ended());
 }
 
-TEST_F(Viewer, TopicMenusSelectTopicsInTheYearBrowser) {
-    for (const char* name : {"TDM002", "TDM004", "PT002", "DRA", "VCK002"}) {
-        testing::WriteJpeg(harness.disc, std::string("/vantrels/") + name + ".JPG");
-    }
-    form->Command1_Click();
-    form->menuEntry("mnuStuff", 1)->trigger();
-    EXPECT_EQ(form->panYear->text(), QStringLiteral("Danbury Mint Die Cast Models "));
-    EXPECT_EQ(form->cmdStats->text(), QStringLiteral("Details"));
-    EXPECT_FALSE(form->cmdOptions->isEnabled());
-    EXPECT_EQ(harness.module->state.yearButtonIndex, 0);
-    EXPECT_EQ(form->focusWidget(), form->cmdYR[1]);
-
-    form->NextPhoto();
-    form->menuEntry("mnuSpecialty", 1)->trigger();
-    EXPECT_EQ(form->panYear->text(), QStringLiteral("Early Vantrel Prototypes "));
-    EXPECT_EQ(form->panPhoto->text(), QStringLiteral("1"));
-    EXPECT_EQ(harness.module->state.steps.photoIndex, 0);
-    EXPECT_EQ(form->focusWidget(), form->cmdYR[1]);
-    form->menuEntry("mnuSpecialty", 0)->trigger();
-    EXPECT_EQ(form->panYear->text(), QStringLiteral("The Classic Dorran "));
-    EXPECT_FALSE(form->cmdDesc->isEnabled());
-    EXPECT_TRUE(harness.prompter.shown().empty());
+TEST_F(Viewer, ANewYearOnShowClosesTheViewer) {
+    writeDocument("/richtext/notice.rtf", "Notice");
+    choose("mnuNotice");
+    ASSERT_NE(viewer(), nullptr);
+    // What the main window does when the slide show hands it a photo.
+    harness.state->onShow.refreshed();
+    EXPECT_EQ(viewer(), nullptr);
 }
 
 }  // namespace

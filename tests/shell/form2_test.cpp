@@ -17,30 +17,27 @@ TEST(Form2Load, FindsTheDiscPlaysTheSoundArmsTheTimerAndBuildsTheCatalogue) {
     ShellHarness harness;
     harness.addPhoto("65A.JPG");
     harness.program.writeFile("/passby.wav", "RIFF");
-    Module1& module = harness.start();
+    Program& program = harness.start();
 
-    const ProgramState& state = module.state;
-    EXPECT_TRUE(module.form2().isVisible());
+    EXPECT_TRUE(harness.windows->form2().isVisible());
     EXPECT_TRUE(harness.prompter.shown().empty());
     EXPECT_EQ(harness.screen.pointer(), Pointer::Hourglass);
-    EXPECT_EQ(state.contentPath, harness.disc.path());
-    EXPECT_EQ(state.photoRoot, harness.disc.path());
-    EXPECT_EQ(state.soundPath, harness.program.path() + "/passby.wav");
+    EXPECT_EQ(program.contentPath, harness.disc.path());
+    EXPECT_EQ(program.photoRoot, harness.disc.path());
     EXPECT_EQ(harness.startupDevice.commands, (std::vector<std::string>{"close", "open", "play"}));
     EXPECT_EQ(harness.startupDevice.deviceType, "WaveAudio");
     EXPECT_EQ(harness.startupDevice.fileName, harness.program.path() + "/passby.wav");
-    EXPECT_TRUE(module.form2().Timer1->isActive());
-    EXPECT_EQ(module.form2().Timer1->interval(), 5000);
-    EXPECT_TRUE(state.startupPending);
-    EXPECT_EQ(state.photos.count(), 2);
-    EXPECT_EQ(state.errorCode, "ER037");  // the last step's code
-    EXPECT_EQ(module.form1(), nullptr);   // the main window waits for the tick
+    EXPECT_TRUE(harness.windows->form2().Timer1->isActive());
+    EXPECT_EQ(harness.windows->form2().Timer1->interval(), 5000);
+    EXPECT_TRUE(program.startupPending);
+    EXPECT_EQ(program.photos.count(), 2);
+    EXPECT_EQ(harness.windows->form1(), nullptr);  // the main window waits for the tick
 }
 
 TEST(Form2Load, ASecondInstanceIsToldAndEnds) {
     ShellHarness harness;
     harness.instanceGuard = testing::FakeInstanceGuard(/*otherInstanceRunning=*/true);
-    Module1& module = harness.start();
+    Program& program = harness.start();
     ASSERT_EQ(harness.prompter.shown().size(), 1u);
     const Message& message = harness.prompter.last();
     EXPECT_EQ(message.text, "The Vantrel Velocarta is already running!");
@@ -48,30 +45,30 @@ TEST(Form2Load, ASecondInstanceIsToldAndEnds) {
     EXPECT_EQ(message.buttons, Buttons::Ok);
     EXPECT_EQ(message.icon, Icon::Critical);
     EXPECT_TRUE(message.systemModal);
-    EXPECT_TRUE(module.ended());
+    EXPECT_TRUE(program.ended());
     EXPECT_EQ(harness.endProgramCalls, 1);
     // Nothing else happens: no search, no sound, no timer.
-    EXPECT_EQ(module.state.contentPath, "");
+    EXPECT_EQ(program.contentPath, "");
     EXPECT_TRUE(harness.startupDevice.commands.empty());
-    EXPECT_FALSE(module.form2().Timer1->isActive());
+    EXPECT_FALSE(harness.windows->form2().Timer1->isActive());
     EXPECT_NE(harness.screen.pointer(), Pointer::Hourglass);
 }
 
 TEST(Form2Load, HwiReadsEverythingFromTheProgramFolder) {
     ShellHarness harness;
     harness.program.writeFile("/vantrels/70A.JPG");
-    Module1& module = harness.start("HWI");
-    EXPECT_EQ(module.state.contentPath, harness.program.path());
-    EXPECT_EQ(module.state.photoRoot, harness.program.path());
-    EXPECT_EQ(module.state.photos.count(), 1);
-    EXPECT_EQ(module.state.photos.fileName(1), "70A.JPG");
+    Program& program = harness.start("HWI");
+    EXPECT_EQ(program.contentPath, harness.program.path());
+    EXPECT_EQ(program.photoRoot, harness.program.path());
+    EXPECT_EQ(program.photos.count(), 1);
+    EXPECT_EQ(program.photos.fileName(1), "70A.JPG");
 }
 
 TEST(Form2Load, OnlyTheExactArgumentCounts) {
     for (const char* commandLine : {"hwi", "HWI extra", " HWI"}) {
         ShellHarness harness;
-        Module1& module = harness.start(commandLine);
-        EXPECT_EQ(module.state.contentPath, harness.disc.path()) << commandLine;
+        Program& program = harness.start(commandLine);
+        EXPECT_EQ(program.contentPath, harness.disc.path()) << commandLine;
     }
 }
 
@@ -79,16 +76,17 @@ TEST(Form2Load, NoDiscOffersRetryAndCancelEndsTheProgram) {
     ShellHarness harness;
     harness.environment.variables["VELOCARTA_DRIVES"] = "/nonexistent/velocarta-cd";
     harness.prompter.answerNext(Answer::Cancel);
-    Module1& module = harness.start();
+    Program& program = harness.start();
     ASSERT_EQ(harness.prompter.shown().size(), 1u);
     EXPECT_EQ(harness.prompter.last().buttons, Buttons::RetryCancel);
     EXPECT_EQ(harness.prompter.last().icon, Icon::None);
     EXPECT_EQ(harness.prompter.last().text,
               "Error number: ER001\r\n\r\n Unable to detect the Vantrel Velocarta CDROM.\r\n\r\n"
               "Make sure that the Vantrel Velocarta is in the CDROM drive.");
-    EXPECT_TRUE(module.ended());
-    EXPECT_FALSE(module.form2().isVisible());  // the start-up window closed before the box
-    EXPECT_FALSE(module.form2().Timer1->isActive());
+    EXPECT_TRUE(program.ended());
+    EXPECT_FALSE(
+        harness.windows->form2().isVisible());  // the start-up window closed before the box
+    EXPECT_FALSE(harness.windows->form2().Timer1->isActive());
     EXPECT_TRUE(harness.startupDevice.commands.empty());
 }
 
@@ -103,12 +101,12 @@ TEST(Form2Load, RetrySearchesAgainAndGoesOn) {
             lateDisc.writeFile("/vantrels/66A.JPG");
         }
     };
-    Module1& module = harness.start();
+    Program& program = harness.start();
     EXPECT_EQ(boxes, 2);
-    EXPECT_FALSE(module.ended());
-    EXPECT_EQ(module.state.contentPath, lateDisc.path());
-    EXPECT_TRUE(module.form2().Timer1->isActive());
-    EXPECT_EQ(module.state.photos.count(), 1);
+    EXPECT_FALSE(program.ended());
+    EXPECT_EQ(program.contentPath, lateDisc.path());
+    EXPECT_TRUE(harness.windows->form2().Timer1->isActive());
+    EXPECT_EQ(program.photos.count(), 1);
 }
 
 TEST(Form2Load, CopiedPhotosWithoutDiscStillAskForTheDisc) {
@@ -116,8 +114,8 @@ TEST(Form2Load, CopiedPhotosWithoutDiscStillAskForTheDisc) {
     harness.program.writeFile("/vantrels/64A.JPG");
     harness.environment.variables["VELOCARTA_DRIVES"] = "";
     harness.prompter.answerNext(Answer::Cancel);
-    Module1& module = harness.start();
-    EXPECT_TRUE(module.ended());
+    Program& program = harness.start();
+    EXPECT_TRUE(program.ended());
     EXPECT_EQ(harness.prompter.last().text.substr(0, 19), "Error number: ER001");
 }
 
@@ -125,28 +123,28 @@ TEST(Form2Load, CopiedPhotosAreReadFromTheHardDisk) {
     ShellHarness harness;
     harness.program.writeFile("/vantrels/64A.JPG");
     harness.program.writeFile("/vantrels/64B.JPG");
-    Module1& module = harness.start();
-    EXPECT_EQ(module.state.photoRoot, harness.program.path());
-    EXPECT_EQ(module.state.contentPath, harness.disc.path());
-    EXPECT_EQ(module.state.photos.count(), 2);
-    EXPECT_EQ(module.state.photos.namePos(), static_cast<int>(harness.program.path().size()) + 1);
+    Program& program = harness.start();
+    EXPECT_EQ(program.photoRoot, harness.program.path());
+    EXPECT_EQ(program.contentPath, harness.disc.path());
+    EXPECT_EQ(program.photos.count(), 2);
+    EXPECT_EQ(program.photos.namePos(), static_cast<int>(harness.program.path().size()) + 1);
 }
 
 TEST(Form2Load, AMissingOrUnplayableStartupSoundIsSkippedSilently) {
     ShellHarness missing;
-    Module1& first = missing.start();
+    missing.start();
     EXPECT_TRUE(missing.startupDevice.commands.empty());
     EXPECT_TRUE(missing.prompter.shown().empty());
-    EXPECT_TRUE(first.form2().Timer1->isActive());
+    EXPECT_TRUE(missing.windows->form2().Timer1->isActive());
 
     ShellHarness unplayable;
     unplayable.program.writeFile("/passby.wav", "not a sound");
     unplayable.startupDevice.failOn["open"] = 1;
-    Module1& second = unplayable.start();
+    Program& second = unplayable.start();
     EXPECT_TRUE(unplayable.prompter.shown().empty());
     EXPECT_FALSE(unplayable.startupDevice.playing);
-    EXPECT_TRUE(second.form2().Timer1->isActive());
-    EXPECT_EQ(second.state.photos.count(), 1);
+    EXPECT_TRUE(unplayable.windows->form2().Timer1->isActive());
+    EXPECT_EQ(second.photos.count(), 1);
 }
 
 TEST(Form2Load, AFailedCatalogueListingOffersRetry) {
@@ -157,12 +155,12 @@ TEST(Form2Load, AFailedCatalogueListingOffersRetry) {
     // start-up sound's; step 4 is the catalogue's first.
     failing.failNextCalls = {4};
     harness.fileSystem = &failing;
-    Module1& module = harness.start();
+    Program& program = harness.start();
     ASSERT_EQ(harness.prompter.shown().size(), 1u);
     EXPECT_EQ(harness.prompter.last().text.substr(0, 19), "Error number: ER037");
     EXPECT_EQ(harness.prompter.last().buttons, Buttons::RetryCancel);
-    EXPECT_FALSE(module.ended());
-    EXPECT_EQ(module.state.photos.count(), 2);
+    EXPECT_FALSE(program.ended());
+    EXPECT_EQ(program.photos.count(), 2);
 
     ShellHarness cancelled;
     testing::FailingFileSystem failingAgain;
@@ -179,12 +177,12 @@ TEST(Form2Tick, WaitsForACatalogueThatIsStillBeingBuilt) {
     harness.fileSystem = &failing;
     // The five seconds pass while the catalogue's Retry box is open.
     harness.prompter.onShow = [&harness](const Message&) {
-        harness.module->form2().Timer1_Timer();
-        EXPECT_EQ(harness.module->form1(), nullptr);
+        harness.windows->form2().Timer1_Timer();
+        EXPECT_EQ(harness.windows->form1(), nullptr);
     };
-    Module1& module = harness.start();
-    ASSERT_NE(module.form1(), nullptr);
-    EXPECT_EQ(module.state.photos.count(), 1);
+    Program& program = harness.start();
+    ASSERT_NE(harness.windows->form1(), nullptr);
+    EXPECT_EQ(program.photos.count(), 1);
 }
 
 }  // namespace

@@ -11,26 +11,30 @@ ShellHarness::ShellHarness() {
 }
 
 ShellHarness::~ShellHarness() {
-    // The windows go before the services they use.
-    module.reset();
+    // The windows go before the state and the services they use.
+    windows.reset();
+    state.reset();
 }
 
-Module1& ShellHarness::create(const std::string& commandLine) {
+Program& ShellHarness::create(const std::string& commandLine) {
     services = std::make_unique<Services>(Services{
         prompter, *fileSystem, screen, processes, clipboard, windowOrder, help, instanceGuard,
         environment, startupDevice, mainDevice, printer, [this] { ++endProgramCalls; }});
-    module = std::make_unique<Module1>(*services, program.path(), commandLine);
-    return *module;
+    state = std::make_unique<Program>(*services, program.path(), commandLine);
+    windows = std::make_unique<ProgramWindows>(*state);
+    return *state;
 }
 
-Module1& ShellHarness::start(const std::string& commandLine) {
-    create(commandLine).form2().Form_Load();
-    return *module;
+Program& ShellHarness::start(const std::string& commandLine) {
+    create(commandLine);
+    windows->form2().Form_Load();
+    return *state;
 }
 
 Form1& ShellHarness::startToMainWindow(const std::string& commandLine) {
-    start(commandLine).form2().Timer1_Timer();
-    return *module->form1();
+    start(commandLine);
+    windows->form2().Timer1_Timer();
+    return *windows->form1();
 }
 
 }  // namespace velocarta::testing

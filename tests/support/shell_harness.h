@@ -3,8 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "content/module1.h"
 #include "platform/posix/posix_file_system.h"
+#include "program/program.h"
+#include "shell/program_windows.h"
 #include "support/fake_environment.h"
 #include "support/fake_services.h"
 #include "support/temp_folder.h"
@@ -23,9 +24,9 @@ class ShellHarness {
     ~ShellHarness();
 
     // Creates the program's state and windows for a command line.
-    Module1& create(const std::string& commandLine = "");
+    Program& create(const std::string& commandLine = "");
     // Runs the start-up window's load, as the program does when it starts.
-    Module1& start(const std::string& commandLine = "");
+    Program& start(const std::string& commandLine = "");
     // Runs the start-up and its timer tick: the main window is loaded.
     Form1& startToMainWindow(const std::string& commandLine = "");
 
@@ -50,7 +51,8 @@ class ShellHarness {
     int endProgramCalls = 0;
 
     std::unique_ptr<Services> services;
-    std::unique_ptr<Module1> module;
+    std::unique_ptr<Program> state;
+    std::unique_ptr<ProgramWindows> windows;
 };
 
 }  // namespace velocarta::testing

@@ -1,20 +1,22 @@
-#include "browser/spin_button.h"
+#include "program/spin_button.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace velocarta {
 
-SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
-    setAccessibleName(QStringLiteral("Previous or next photo"));
+SpinButton::SpinButton(QWidget* parent, const QString& name, const QString& upName,
+                       const QString& downName)
+    : QWidget(parent) {
+    setAccessibleName(name);
     up_ = new QToolButton(this);
     up_->setArrowType(Qt::UpArrow);
-    up_->setAccessibleName(QStringLiteral("Next photo"));
-    up_->setToolTip(QStringLiteral("Next photo"));
+    up_->setAccessibleName(upName);
+    up_->setToolTip(upName);
     down_ = new QToolButton(this);
     down_->setArrowType(Qt::DownArrow);
-    down_->setAccessibleName(QStringLiteral("Previous photo"));
-    down_->setToolTip(QStringLiteral("Previous photo"));
+    down_->setAccessibleName(downName);
+    down_->setToolTip(downName);
     for (QToolButton* button : {up_, down_}) {
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         button->setFocusPolicy(Qt::NoFocus);

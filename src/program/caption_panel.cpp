@@ -1,4 +1,4 @@
-#include "shell/caption_panel.h"
+#include "program/caption_panel.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

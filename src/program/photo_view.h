@@ -7,7 +7,8 @@
 namespace velocarta {
 
 // The photo control: shows a picture scaled to fit, never distorted, drawn at the screen's
-// real pixels so that it stays sharp on high-density screens. Reports mouse presses.
+// real pixels so that it stays sharp on high-density screens. Reports mouse presses; the
+// second press of a double click is not a press of its own.
 class PhotoView : public QWidget {
     Q_OBJECT
 
@@ -27,6 +28,8 @@ class PhotoView : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     QImage image_;

@@ -1,4 +1,4 @@
-#include "browser/photo_view.h"
+#include "program/photo_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,6 +45,15 @@ void PhotoView::paintEvent(QPaintEvent*) {
 
 void PhotoView::mousePressEvent(QMouseEvent* event) {
     emit pressed(event->button());
+    event->accept();
+}
+
+void PhotoView::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void PhotoView::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt would pass it on as another press; one double click is one press.
     event->accept();
 }
 

@@ -7,12 +7,12 @@
 #include "platform/file_system.h"
 #include "platform/help_viewer.h"
 #include "platform/instance_guard.h"
-#include "platform/qt/media_device.h"
-#include "platform/qt/printer.h"
 #include "platform/process_runner.h"
 #include "platform/prompter.h"
-#include "platform/screen.h"
+#include "platform/qt/media_device.h"
+#include "platform/qt/printer.h"
 #include "platform/qt/window_order.h"
+#include "platform/screen.h"
 
 namespace velocarta {
 

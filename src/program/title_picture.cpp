@@ -1,4 +1,4 @@
-#include "shell/title_picture.h"
+#include "program/title_picture.h"
 
 #include <QFont>
 #include <QLinearGradient>

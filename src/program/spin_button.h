@@ -6,12 +6,15 @@ class QToolButton;
 
 namespace velocarta {
 
-// Two arrows: up steps to the next photo, down to the previous one.
+// A spin button: two arrows, up and down. The arrows take no focus, so the keyboard stays
+// where the user left it.
 class SpinButton : public QWidget {
     Q_OBJECT
 
   public:
-    explicit SpinButton(QWidget* parent = nullptr);
+    // The names say what the whole control and each arrow do, for a screen reader.
+    SpinButton(QWidget* parent, const QString& name, const QString& upName,
+               const QString& downName);
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 

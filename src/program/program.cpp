@@ -1,0 +1,62 @@
+#include "program/program.h"
+
+#include <QWidget>
+
+#include "content/errors.h"
+#include "program/main_window.h"
+
+namespace velocarta {
+
+Program::Program(Services& services, std::string programFolder, std::string commandLine)
+    : services(services),
+      programFolder_(std::move(programFolder)),
+      commandLine_(std::move(commandLine)) {}
+
+ErrorOutcome Program::ShowError(std::string_view code, ErrorSource source) {
+    const ErrorReport report =
+        DecideErrorReport(code, source == ErrorSource::Trap, onShow.yearButtonIndex());
+    const Answer answer = services.prompter.ask(report.message);
+    if (report.offersRetry) {
+        if (answer == Answer::Retry) {
+            return ErrorOutcome::Retry;
+        }
+        EndProgram();
+        return ErrorOutcome::Ended;
+    }
+    if (mainWindow_ != nullptr) {
+        // Enabled first: a disabled window cannot take the focus.
+        if (report.enableMainWindow) {
+            mainWindow_->widget()->setEnabled(true);
+        }
+        if (report.focusButton != 0) {
+            mainWindow_->focusYearButton(report.focusButton);
+        }
+    }
+    return ErrorOutcome::Reported;
+}
+
+bool Program::BuildPhotoList() {
+    auto catalogue =
+        PhotoCatalogue::Build(services.fileSystem, photoRoot, [this](const FileSystemError&) {
+            return ShowError("ER037", ErrorSource::Trap) == ErrorOutcome::Retry
+                       ? RetryChoice::Retry
+                       : RetryChoice::GiveUp;
+        });
+    if (!catalogue) {
+        return false;
+    }
+    photos = std::move(*catalogue);
+    return true;
+}
+
+void Program::EndProgram() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    if (services.endProgram) {
+        services.endProgram();
+    }
+}
+
+}  // namespace velocarta
