@@ -4,12 +4,12 @@
 
 #include "app/system_services.h"
 #include "content/module1.h"
+#include "platform/qt/application_identity.h"
 #include "shell/form2.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("velocarta"));
-    QApplication::setApplicationDisplayName(QStringLiteral("The Vantrel Velocarta 2000"));
+    velocarta::SetApplicationIdentity();
     // The start-up window closes before the main window opens: the program ends only when
     // it decides to.
     QApplication::setQuitOnLastWindowClosed(false);
