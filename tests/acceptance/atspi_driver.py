@@ -131,7 +131,8 @@ def press(node):
     for wanted in ("press", "click", "activate"):
         if wanted in names:
             if not actions.doAction(names.index(wanted)):
-                raise RuntimeError("%s %r refused to %s" % (node.getRoleName(), node.name, wanted))
+                raise RuntimeError("%s %r refused to %s"
+                                   % (node.getRoleName(), node.name, wanted))
             return
     raise RuntimeError("%s %r has no press action (it has %s)"
                        % (node.getRoleName(), node.name, names))

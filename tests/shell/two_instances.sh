@@ -48,10 +48,12 @@ import atspi_driver as ui
 app = ui.application(int(sys.argv[1]))
 try:
     box = ui.find(app, "alert", "The Vantrel Velocarta")
-    ui.find(box, "label", "The Vantrel Velocarta is already running!")
+    text = ui.text_of(ui.find(box, "label"))
     ok = ui.find(box, "push button", "OK")
 except ui.NotFound as error:
     sys.exit("%s; the program shows:\n%s" % (error, ui.outline(app)))
+if text != "The Vantrel Velocarta is already running!":
+    sys.exit("the box says %r" % text)
 ui.press(ok)
 PYTHON
 

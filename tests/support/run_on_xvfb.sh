@@ -32,7 +32,8 @@ export DISPLAY
 # Sanitized programs on X11 need the reports of the keymap library kept out.
 case "${ASAN_OPTIONS:-}" in
     *suppressions=*) ;;
-    *) ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")/.." && pwd)/asan.supp"
+    *) suppressions="$(cd "$(dirname "$0")/.." && pwd)/asan.supp"
+       ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}suppressions=$suppressions"
        export ASAN_OPTIONS ;;
 esac
 # Not exec: the trap has to stop the server afterwards.
