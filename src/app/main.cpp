@@ -3,13 +3,14 @@
 #include <QTimer>
 
 #include "app/system_services.h"
+#include "platform/qt/application_identity.h"
 #include "program/program.h"
 #include "shell/form2.h"
 #include "shell/program_windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("velocarta"));
+    velocarta::SetApplicationIdentity();
     // The start-up window closes before the main window opens: the program ends only when
     // it decides to.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,17 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "support/temp_folder.h"
+#include "support/unprivileged_scope.h"
 
 namespace velocarta {
 namespace {
 
 using testing::TempFolder;
+using testing::UnprivilegedScope;
 
 std::vector<std::string> ListAll(FileSystem& fileSystem, const ContentFile& pattern) {
     auto listing = fileSystem.list(pattern);
@@ -97,14 +102,27 @@ TEST(PosixFileSystem, ListsOnlyMatchingRegularFilesAndSeesFileChanges) {
 }
 
 TEST(PosixFileSystem, UnreadableFolderIsAFailureAndDoesNotLeak) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root reads every folder";
-    }
+    namespace fs = std::filesystem;
     TempFolder disc;
     const std::string folder = disc.makeFolder("/vantrels");
-    std::filesystem::permissions(folder, std::filesystem::perms::none);
+    disc.writeFile("/vantrels/65A.JPG");
+    // Root reads every folder; the listing runs as an ordinary user, who may enter the disc
+    // but not read its photo folder.
+    fs::permissions(disc.path(),
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    fs::permissions(folder, fs::perms::none);
     PosixFileSystem fileSystem;
-    EXPECT_THROW(fileSystem.list({disc.path(), "/vantrels/*.jpg"}), FileSystemError);
+    const UnprivilegedScope asAUser;
+    // The effective identity decides (plain access() would ask about the real one).
+    ASSERT_EQ(::faccessat(AT_FDCWD, disc.path().c_str(), X_OK, AT_EACCESS), 0);
+    ASSERT_NE(::faccessat(AT_FDCWD, folder.c_str(), R_OK, AT_EACCESS), 0);
+    try {
+        fileSystem.list({disc.path(), "/vantrels/*.jpg"});
+        FAIL() << "listing an unreadable folder must fail";
+    } catch (const FileSystemError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot read the folder " + folder + ": " + std::strerror(EACCES));
+    }
 }
 
 TEST(PosixFileSystem, CopyReplacesTheTargetAndKeepsItsSpelling) {
