@@ -12,6 +12,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-dejavu-core
     xvfb xauth poppler-utils unrtf
+    dbus-daemon
 )
 
 missing=()
