@@ -12,7 +12,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-dejavu-core
     xvfb xauth poppler-utils unrtf
-    libxcb1-dev dbus at-spi2-core python3-pyatspi
+    libxcb1-dev dbus dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()
