@@ -70,6 +70,6 @@ int main(int argc, char** argv) {
               << "resident now: " << StatusKilobytes("VmRSS") / 1024.0 << " MiB\n"
               << "peak resident: " << StatusKilobytes("VmHWM") / 1024.0 << " MiB\n"
               << "photos held by the prefetch: " << form.photoCache().photosHeld() << "\n";
-    system.startupDevice.command("close");
+    system.startupDevice.close();
     return 0;
 }

@@ -26,9 +26,10 @@ TEST(Form2Load, FindsTheDiscPlaysTheSoundArmsTheTimerAndBuildsTheCatalogue) {
     EXPECT_EQ(state.contentPath, harness.disc.path());
     EXPECT_EQ(state.photoRoot, harness.disc.path());
     EXPECT_EQ(state.soundPath, harness.program.path() + "/passby.wav");
-    EXPECT_EQ(harness.startupDevice.commands, (std::vector<std::string>{"close", "open", "play"}));
-    EXPECT_EQ(harness.startupDevice.deviceType, "WaveAudio");
-    EXPECT_EQ(harness.startupDevice.fileName, harness.program.path() + "/passby.wav");
+    EXPECT_EQ(harness.startupDevice.operations,
+              (std::vector<std::string>{"close", "type WaveAudio",
+                                        "file " + harness.program.path() + "/passby.wav", "open",
+                                        "play"}));
     EXPECT_TRUE(module.form2().Timer1->isActive());
     EXPECT_EQ(module.form2().Timer1->interval(), 5000);
     EXPECT_TRUE(state.startupPending);
@@ -52,7 +53,7 @@ TEST(Form2Load, ASecondInstanceIsToldAndEnds) {
     EXPECT_EQ(harness.endProgramCalls, 1);
     // Nothing else happens: no search, no sound, no timer.
     EXPECT_EQ(module.state.contentPath, "");
-    EXPECT_TRUE(harness.startupDevice.commands.empty());
+    EXPECT_TRUE(harness.startupDevice.operations.empty());
     EXPECT_FALSE(module.form2().Timer1->isActive());
     EXPECT_NE(harness.screen.pointer(), Pointer::Hourglass);
 }
@@ -89,7 +90,7 @@ TEST(Form2Load, NoDiscOffersRetryAndCancelEndsTheProgram) {
     EXPECT_TRUE(module.ended());
     EXPECT_FALSE(module.form2().isVisible());  // the start-up window closed before the box
     EXPECT_FALSE(module.form2().Timer1->isActive());
-    EXPECT_TRUE(harness.startupDevice.commands.empty());
+    EXPECT_TRUE(harness.startupDevice.operations.empty());
 }
 
 TEST(Form2Load, RetrySearchesAgainAndGoesOn) {
@@ -135,16 +136,16 @@ TEST(Form2Load, CopiedPhotosAreReadFromTheHardDisk) {
 TEST(Form2Load, AMissingOrUnplayableStartupSoundIsSkippedSilently) {
     ShellHarness missing;
     Module1& first = missing.start();
-    EXPECT_TRUE(missing.startupDevice.commands.empty());
+    EXPECT_TRUE(missing.startupDevice.operations.empty());
     EXPECT_TRUE(missing.prompter.shown().empty());
     EXPECT_TRUE(first.form2().Timer1->isActive());
 
     ShellHarness unplayable;
     unplayable.program.writeFile("/passby.wav", "not a sound");
-    unplayable.startupDevice.failOn["open"] = 1;
+    unplayable.startupDevice.failOn.insert("open");
     Module1& second = unplayable.start();
     EXPECT_TRUE(unplayable.prompter.shown().empty());
-    EXPECT_FALSE(unplayable.startupDevice.playing);
+    EXPECT_FALSE(unplayable.startupDevice.isPlaying());
     EXPECT_TRUE(second.form2().Timer1->isActive());
     EXPECT_EQ(second.state.photos.count(), 1);
 }
