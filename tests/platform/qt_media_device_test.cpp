@@ -134,7 +134,7 @@ TEST_F(QtMediaDeviceTest, AMovieShowsItsFirstFrameAtOpenAndPlaysInTheDisplayWind
     VideoSurface* surface = display.findChild<VideoSurface*>();
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(surface, device.surface());
-    EXPECT_EQ(surface->geometry(), display.rect());
+    EXPECT_EQ(surface->geometry(), display.contentsRect());
     EXPECT_TRUE(QTest::qWaitFor([&] { return Showing(display) == 'r'; }, kPatience));
 
     FrameLog log(surface);
@@ -145,8 +145,10 @@ TEST_F(QtMediaDeviceTest, AMovieShowsItsFirstFrameAtOpenAndPlaysInTheDisplayWind
     EXPECT_GE(log.shown, 3);
     EXPECT_EQ(Showing(display), 'b');  // the last frame stays
 
-    display.resize(320, 200);  // the picture follows the window
-    EXPECT_EQ(surface->geometry(), display.rect());
+    // The picture follows the window and stays inside its frame.
+    display.setContentsMargins(2, 2, 2, 2);
+    display.resize(320, 200);
+    EXPECT_EQ(surface->geometry(), QRect(2, 2, 316, 196));
 }
 
 TEST_F(QtMediaDeviceTest, StopAndPrevRewindSoThatPlayStartsAtTheFirstFrame) {

@@ -91,6 +91,10 @@ QtMediaDevice::~QtMediaDevice() {
     close();
 }
 
+std::chrono::milliseconds QtMediaDevice::position() const {
+    return std::chrono::milliseconds(session_ ? session_->player.position() : 0);
+}
+
 VideoSurface* QtMediaDevice::surface() const {
     return session_ ? session_->surface.data() : nullptr;
 }

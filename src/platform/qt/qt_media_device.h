@@ -35,6 +35,9 @@ class QtMediaDevice final : public MediaDevice {
     DeviceMode mode() const override { return mode_; }
     void setModeListener(ModeListener listener) override { listener_ = std::move(listener); }
 
+    // How far playback has come from the start; zero when nothing is open.
+    std::chrono::milliseconds position() const;
+
     // Where the open movie is drawn (in the display window, or its own window while it
     // plays without one); nullptr when nothing shows.
     VideoSurface* surface() const;

@@ -14,7 +14,7 @@ VideoSurface::VideoSurface(QWidget* display, QSize nativeSize)
     if (display) {
         // Clicks go to the display window as if the picture were not there.
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(display->rect());
+        setGeometry(display->contentsRect());
         display->installEventFilter(this);
     } else {
         resize(nativeSize_);
@@ -45,8 +45,9 @@ void VideoSurface::closeEvent(QCloseEvent* event) {
 }
 
 bool VideoSurface::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Resize) {
-        setGeometry(parentWidget()->rect());
+    if (watched == parentWidget() &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::ContentsRectChange)) {
+        setGeometry(parentWidget()->contentsRect());
     }
     return QWidget::eventFilter(watched, event);
 }

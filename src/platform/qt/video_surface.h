@@ -6,7 +6,8 @@
 namespace velocarta {
 
 // Draws a movie's frames, scaled to fit and centred on black. Inside a display window it
-// covers the whole window and follows its size; without one it is a window of its own.
+// covers the window's contents (inside any frame) and follows its size; without one it is
+// a window of its own.
 class VideoSurface final : public QWidget {
     Q_OBJECT
 
