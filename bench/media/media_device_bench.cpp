@@ -1,5 +1,6 @@
 // How quickly the multimedia device answers: from opening a movie to its first frame on the
-// screen, and from pressing play on a sound to the sound running. The media are the sample
+// screen, from pressing play on a sound to the sound running, and from opening a sound that
+// cannot be played to the error. The media are the sample
 // disc's first movie (320 x 240 Motion-JPEG with PCM sound) and the start-up sound.
 #include <benchmark/benchmark.h>
 
@@ -28,6 +29,13 @@ struct SampleMedia {
         "ComingApril17.avi",
         sampledisc::WriteAvi(sampledisc::MakeMovie(sampledisc::MakeDiscPlan().movies.front())));
     std::string sound = write("passby.wav", sampledisc::WriteWav(sampledisc::StartupPassby()));
+    // The start-up sound with a format tag no decoder knows: it passes the header check
+    // and GStreamer has to refuse it.
+    std::string unplayable = write("unknown.wav", [this] {
+        std::string bytes = sampledisc::WriteWav(sampledisc::StartupPassby());
+        bytes[20] = bytes[21] = '\x77';
+        return bytes;
+    }());
 
     std::string write(const char* name, const std::string& bytes) const {
         const std::string path = folder.filePath(QString::fromLatin1(name)).toStdString();
@@ -132,6 +140,22 @@ BENCHMARK(BM_SoundButtonToPlaybackStart)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
+
+// Opening a sound GStreamer cannot decode, until MediaError says so.
+void BM_UnplayableSoundError(benchmark::State& state) {
+    QtMediaDevice device;
+    for (auto _ : state) {
+        device.setDeviceType(DeviceType::WaveAudio);
+        device.setFileName(Media().unplayable);
+        try {
+            device.open();
+            state.SkipWithError("the unplayable sound opened");
+            break;
+        } catch (const MediaError&) {
+        }
+    }
+}
+BENCHMARK(BM_UnplayableSoundError)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 }  // namespace velocarta

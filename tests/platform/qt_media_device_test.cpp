@@ -257,6 +257,9 @@ TEST_F(QtMediaDeviceTest, ABadFileFailsAtOpenWithAMessageAndClosesTheDevice) {
          "it is damaged (its headers are scrambled)."},
         {"codec.avi", DeviceType::AVIVideo, Replaced(avi, "MJPG", "VQZ9"),
          "the video codec VQZ9 is not installed."},
+        {"soundcodec.avi", DeviceType::AVIVideo,
+         Replaced(avi, aviSoundFormat, "strf" + std::string("\x12\0\0\0\x77\x77", 6)),
+         "its sound format (format 0x7777) is not supported."},
         // GStreamer's own reason, and what the file holds.
         {"nocodecs.avi", DeviceType::AVIVideo,
          Replaced(Replaced(avi, "MJPG", "VQZ9"), aviSoundFormat,

@@ -25,8 +25,10 @@ enum class DeviceMode { NotOpen, Stopped, Playing, Paused };
 // that cannot be played throws there and not later.
 class MediaDevice {
   public:
-    // Runs when the mode changes: at the end of the media (Stopped), and after every
-    // operation that changes it. `failure` is the reason when playback broke off, else empty.
+    // Runs when the mode changes by itself, to Stopped: the media reached its end, playback
+    // broke off (`failure` then says why; else it is empty), or the user closed the window
+    // of its own that a movie without a display window plays in. It runs from the event
+    // loop, never inside an operation; the operations' own changes are not reported.
     using ModeListener = std::function<void(DeviceMode mode, const std::string& failure)>;
 
     virtual ~MediaDevice() = default;
