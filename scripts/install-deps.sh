@@ -9,7 +9,11 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev libgl-dev
     qt6-qpa-plugins qt6-image-formats-plugins
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    # Qt Multimedia plays through GStreamer: "base" holds decodebin, the converters and
+    # the WAV parser; "good" the AVI demuxer, the JPEG decoder and the PulseAudio output
+    # (PipeWire serves it too); "alsa" the output on machines without a sound server;
+    # "libav" the codecs of older movies (Indeo, Cinepak).
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-libav
     fonts-dejavu-core
     xvfb xauth poppler-utils unrtf
     libxcb1-dev dbus dbus-daemon at-spi2-core python3-pyatspi

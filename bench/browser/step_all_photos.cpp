@@ -80,6 +80,6 @@ int main(int argc, char** argv) {
               << "resident after start-up: " << startKb / 1024.0 << " MiB\n"
               << "resident now: " << StatusKilobytes("VmRSS") / 1024.0 << " MiB\n"
               << "peak resident: " << StatusKilobytes("VmHWM") / 1024.0 << " MiB\n";
-    system.startupDevice.command("close");
+    system.startupDevice.close();
     return 0;
 }

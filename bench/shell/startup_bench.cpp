@@ -29,7 +29,7 @@ void BM_StartupLoad(benchmark::State& state) {
             state.SkipWithError("no sample disc");
         }
         state.PauseTiming();
-        program.services.startupDevice.command("close");
+        program.services.startupDevice.close();
         state.ResumeTiming();
     }
 }
@@ -50,12 +50,12 @@ BENCHMARK(BM_DiscSearch)->Unit(benchmark::kMicrosecond);
 void BM_StartupSoundStart(benchmark::State& state) {
     MediaDevice& device = System().startupDevice;
     for (auto _ : state) {
-        device.setDeviceType("WaveAudio");
+        device.setDeviceType(DeviceType::WaveAudio);
         device.setFileName(std::string(VELOCARTA_PROGRAM_FOLDER) + "/passby.wav");
-        device.command("open");
-        device.command("play");
+        device.open();
+        device.play();
         state.PauseTiming();
-        device.command("close");
+        device.close();
         state.ResumeTiming();
     }
 }

@@ -187,7 +187,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     try {
-        services.mainDevice.command("close");
+        services.mainDevice.close();
     } catch (const MediaError&) {
         // Nothing is playing that could be stopped; the program ends all the same.
     }

@@ -122,11 +122,11 @@ void Form2::PlayStartupSound() {
         return;
     }
     try {
-        device.command("close");
-        device.setDeviceType("WaveAudio");
+        device.close();
+        device.setDeviceType(DeviceType::WaveAudio);
         device.setFileName(*found);
-        device.command("open");
-        device.command("play");
+        device.open();
+        device.play();
     } catch (const MediaError&) {
         // A sound that cannot be played is skipped like a missing one.
     }

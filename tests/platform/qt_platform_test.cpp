@@ -19,7 +19,6 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_instance_guard.h"
-#include "platform/qt/qt_media_device.h"
 #include "platform/qt/qt_process_runner.h"
 #include "platform/qt/qt_screen.h"
 #include "platform/qt/qt_window_order.h"
@@ -154,17 +153,6 @@ TEST(QtHelpViewer, ShowsTheRegisteredHtmlFile) {
     EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("Getting started")));
     viewer.quit();
     EXPECT_FALSE(window->isVisible());
-}
-
-TEST(QtMediaDevice, MissingFilesAndUnopenedDevicesFail) {
-    QtMediaDevice device;
-    device.setDeviceType("WaveAudio");
-    device.setFileName("/nonexistent/passby.wav");
-    EXPECT_THROW(device.command("open"), MediaError);
-    EXPECT_THROW(device.command("play"), MediaError);
-    EXPECT_THROW(device.command("rewind"), MediaError);
-    EXPECT_NO_THROW(device.command("close"));
-    EXPECT_FALSE(device.isPlaying());
 }
 
 }  // namespace

@@ -205,8 +205,9 @@ TEST(Form1Menu, TheDesignedMenuBar) {
 TEST(Form1Exit, CloseAsksAndCancelChangesNothing) {
     ShellHarness harness;
     Form1& form = harness.startToMainWindow();
-    harness.mainDevice.command("play");  // a sound effect still plays
-    harness.mainDevice.commands.clear();
+    harness.mainDevice.open();  // a sound effect still plays
+    harness.mainDevice.play();
+    harness.mainDevice.operations.clear();
     harness.prompter.answerNext(Answer::Cancel);
     form.close();
     ASSERT_EQ(harness.prompter.shown().size(), 1u);
@@ -217,7 +218,7 @@ TEST(Form1Exit, CloseAsksAndCancelChangesNothing) {
     EXPECT_EQ(question.icon, Icon::Question);
     EXPECT_TRUE(form.isVisible());
     EXPECT_FALSE(harness.state->ended());
-    EXPECT_TRUE(harness.mainDevice.commands.empty());
+    EXPECT_TRUE(harness.mainDevice.operations.empty());
     EXPECT_TRUE(harness.mainDevice.isPlaying());
     EXPECT_EQ(harness.prompter.lastAnswer(), Answer::Cancel);
 }
@@ -235,7 +236,7 @@ TEST(Form1Exit, EveryWayOutAsksTheSameAndOkEnds) {
         leave(form);
         ASSERT_EQ(harness.prompter.shown().size(), 1u);
         EXPECT_EQ(harness.prompter.last().text, "Exit The Vantrel Velocarta?");
-        EXPECT_EQ(harness.mainDevice.commands, std::vector<std::string>{"close"});
+        EXPECT_EQ(harness.mainDevice.operations, std::vector<std::string>{"close"});
         EXPECT_TRUE(harness.state->ended());
         EXPECT_EQ(harness.endProgramCalls, 1);
         EXPECT_FALSE(form.isVisible());

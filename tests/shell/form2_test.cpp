@@ -24,9 +24,10 @@ TEST(Form2Load, FindsTheDiscPlaysTheSoundArmsTheTimerAndBuildsTheCatalogue) {
     EXPECT_EQ(harness.screen.pointer(), Pointer::Hourglass);
     EXPECT_EQ(program.contentPath, harness.disc.path());
     EXPECT_EQ(program.photoRoot, harness.disc.path());
-    EXPECT_EQ(harness.startupDevice.commands, (std::vector<std::string>{"close", "open", "play"}));
-    EXPECT_EQ(harness.startupDevice.deviceType, "WaveAudio");
-    EXPECT_EQ(harness.startupDevice.fileName, harness.program.path() + "/passby.wav");
+    EXPECT_EQ(harness.startupDevice.operations,
+              (std::vector<std::string>{"close", "type WaveAudio",
+                                        "file " + harness.program.path() + "/passby.wav", "open",
+                                        "play"}));
     EXPECT_TRUE(harness.windows->form2().Timer1->isActive());
     EXPECT_EQ(harness.windows->form2().Timer1->interval(), 5000);
     EXPECT_TRUE(program.startupPending);
@@ -49,7 +50,7 @@ TEST(Form2Load, ASecondInstanceIsToldAndEnds) {
     EXPECT_EQ(harness.endProgramCalls, 1);
     // Nothing else happens: no search, no sound, no timer.
     EXPECT_EQ(program.contentPath, "");
-    EXPECT_TRUE(harness.startupDevice.commands.empty());
+    EXPECT_TRUE(harness.startupDevice.operations.empty());
     EXPECT_FALSE(harness.windows->form2().Timer1->isActive());
     EXPECT_NE(harness.screen.pointer(), Pointer::Hourglass);
 }
@@ -87,7 +88,7 @@ TEST(Form2Load, NoDiscOffersRetryAndCancelEndsTheProgram) {
     EXPECT_FALSE(
         harness.windows->form2().isVisible());  // the start-up window closed before the box
     EXPECT_FALSE(harness.windows->form2().Timer1->isActive());
-    EXPECT_TRUE(harness.startupDevice.commands.empty());
+    EXPECT_TRUE(harness.startupDevice.operations.empty());
 }
 
 TEST(Form2Load, RetrySearchesAgainAndGoesOn) {
@@ -133,16 +134,16 @@ TEST(Form2Load, CopiedPhotosAreReadFromTheHardDisk) {
 TEST(Form2Load, AMissingOrUnplayableStartupSoundIsSkippedSilently) {
     ShellHarness missing;
     missing.start();
-    EXPECT_TRUE(missing.startupDevice.commands.empty());
+    EXPECT_TRUE(missing.startupDevice.operations.empty());
     EXPECT_TRUE(missing.prompter.shown().empty());
     EXPECT_TRUE(missing.windows->form2().Timer1->isActive());
 
     ShellHarness unplayable;
     unplayable.program.writeFile("/passby.wav", "not a sound");
-    unplayable.startupDevice.failOn["open"] = 1;
+    unplayable.startupDevice.failOn.insert("open");
     Program& second = unplayable.start();
     EXPECT_TRUE(unplayable.prompter.shown().empty());
-    EXPECT_FALSE(unplayable.startupDevice.playing);
+    EXPECT_FALSE(unplayable.startupDevice.isPlaying());
     EXPECT_TRUE(unplayable.windows->form2().Timer1->isActive());
     EXPECT_EQ(second.photos.count(), 1);
 }

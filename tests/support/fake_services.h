@@ -2,7 +2,7 @@
 
 #include <deque>
 #include <functional>
-#include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -153,31 +153,76 @@ class FakeInstanceGuard final : public InstanceGuard {
     bool otherInstanceRunning_;
 };
 
-// Records the device's settings and commands; a command named in failOn throws.
+// Records the device's settings and operations in order, as the real device receives them:
+// {"close", "type WaveAudio", "file /disc/wav/taxi.wav", "open", "play"}; a display window
+// is recorded as "display" (or "display none"). An operation named in failOn throws
+// MediaError instead of taking effect; play() with nothing open throws as the real one does.
 class FakeMediaDevice final : public MediaDevice {
   public:
-    void setDeviceType(const std::string& type) override { deviceType = type; }
-    void setFileName(const std::string& hostPath) override { fileName = hostPath; }
-    void setDisplayWindow(QWidget* window) override { display = window; }
-    void command(const std::string& name) override {
-        commands.push_back(name);
+    void setDeviceType(DeviceType type) override {
+        record("type " + std::string(DeviceTypeName(type)));
+        deviceType = type;
+    }
+    void setFileName(const std::string& hostPath) override {
+        record("file " + hostPath);
+        fileName = hostPath;
+    }
+    void setDisplayWindow(QWidget* window) override {
+        record(window ? "display" : "display none");
+        display = window;
+    }
+    void open() override {
+        record("open");
+        mode_ = DeviceMode::Stopped;
+    }
+    void play() override {
+        record("play");
+        if (mode_ == DeviceMode::NotOpen) {
+            throw MediaError("Nothing is open to play.");
+        }
+        mode_ = DeviceMode::Playing;
+    }
+    void pause() override { change("pause", DeviceMode::Paused); }
+    void stop() override { change("stop", DeviceMode::Stopped); }
+    void prev() override { change("prev", DeviceMode::Stopped); }
+    void close() override {
+        record("close");
+        mode_ = DeviceMode::NotOpen;
+    }
+    DeviceMode mode() const override { return mode_; }
+    void setModeListener(ModeListener listener) override { listener_ = std::move(listener); }
+
+    // The media plays to its end, or breaks off with `failure`.
+    void finishPlaying(const std::string& failure = {}) {
+        mode_ = DeviceMode::Stopped;
+        if (listener_) {
+            listener_(mode_, failure);
+        }
+    }
+
+    std::vector<std::string> operations;
+    std::set<std::string> failOn;
+    DeviceType deviceType = DeviceType::WaveAudio;
+    std::string fileName;
+    QWidget* display = nullptr;
+
+  private:
+    void record(const std::string& operation) {
+        operations.push_back(operation);
+        const std::string name = operation.substr(0, operation.find(' '));
         if (failOn.count(name) != 0) {
             throw MediaError("scripted failure of " + name);
         }
-        if (name == "play") {
-            playing = true;
-        } else if (name == "stop" || name == "close") {
-            playing = false;
+    }
+    void change(const std::string& operation, DeviceMode mode) {
+        record(operation);
+        if (mode_ != DeviceMode::NotOpen) {
+            mode_ = mode;
         }
     }
-    bool isPlaying() const override { return playing; }
 
-    std::string deviceType;
-    std::string fileName;
-    QWidget* display = nullptr;
-    std::vector<std::string> commands;
-    std::map<std::string, int> failOn;
-    bool playing = false;
+    DeviceMode mode_ = DeviceMode::NotOpen;
+    ModeListener listener_;
 };
 
 // Records what is printed; a scripted failure throws PrintError.
