@@ -10,12 +10,12 @@
 #include "platform/clipboard.h"
 #include "platform/help_viewer.h"
 #include "platform/instance_guard.h"
-#include "platform/qt/media_device.h"
-#include "platform/qt/printer.h"
 #include "platform/process_runner.h"
 #include "platform/prompter.h"
-#include "platform/screen.h"
+#include "platform/qt/media_device.h"
 #include "platform/qt/window_order.h"
+#include "platform/screen.h"
+#include "support/fake_printer.h"
 
 namespace velocarta::testing {
 
@@ -178,31 +178,6 @@ class FakeMediaDevice final : public MediaDevice {
     std::vector<std::string> commands;
     std::map<std::string, int> failOn;
     bool playing = false;
-};
-
-// Records what is printed; a scripted failure throws PrintError.
-class FakePrinter final : public Printer {
-  public:
-    PrintJob printRichTextPages(const QTextDocument& document, const Margins& margins,
-                                const std::string& jobTitle,
-                                const std::function<void(int, int)>& progress) override {
-        if (!failWith.empty()) {
-            throw PrintError(failWith);
-        }
-        printed.push_back({&document, margins, jobTitle});
-        if (progress) {
-            progress(1, 1);
-        }
-        return job;
-    }
-    struct Print {
-        const QTextDocument* document;
-        Margins margins;
-        std::string jobTitle;
-    };
-    std::vector<Print> printed;
-    PrintJob job{1, "Vantrel LaserJet", ""};
-    std::string failWith;
 };
 
 }  // namespace velocarta::testing
