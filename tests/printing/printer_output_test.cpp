@@ -179,8 +179,11 @@ TEST_F(PrintSetup, TheChoiceServesEveryLaterJob) {
         EXPECT_EQ(ok->text(), QStringLiteral("OK"));
         ok->click();
     });
+    printer.printLine("Begun before the set-up");
     ASSERT_TRUE(printer.showSetupDialog(nullptr));
     EXPECT_EQ(printer.choice().pdfFolder.toStdString(), chosen.path());
+    // The open job ends where it began.
+    EXPECT_EQ(printer.endDocument().pdfFile, before.path() + "/The Vantrel Velocarta.pdf");
     for (const char* title : {"Booklet", "Photo"}) {
         printer.beginDocument(title);
         printer.printLine(title);
