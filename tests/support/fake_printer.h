@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTextDocument>
 #include <deque>
 #include <optional>
 #include <ostream>
@@ -8,6 +7,8 @@
 #include <vector>
 
 #include "platform/qt/printer.h"
+
+class QTextDocument;
 
 namespace velocarta::testing {
 
@@ -115,20 +116,9 @@ class FakePrinter final : public Printer {
         jobOpen_ = true;
         ++currentPage_;
     }
+    // Records the document's plain text (in fake_printer.cpp: it needs Qt).
     int printRichTextPages(const QTextDocument& document, const Margins& margins,
-                           const PrintProgress& progress) override {
-        PrintStep step = PrintStep::richText(document.toPlainText().toStdString(), margins);
-        step.document = &document;
-        record(step);
-        draw();
-        currentPage_ += richTextPages - 1;
-        draw();
-        if (progress) {
-            progress(0, richTextPages);
-            progress(richTextPages, richTextPages);
-        }
-        return richTextPages;
-    }
+                           const PrintProgress& progress) override;
     PrintJob endDocument() override {
         record(PrintStep::end());
         const bool drawn = pages_ > 0;
