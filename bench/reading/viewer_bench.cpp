@@ -70,11 +70,12 @@ void BM_PrintToPdf(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer sinceEvents;
         sinceEvents.start();
-        const PrintJob job =
-            printer.printRichTextPages(document, Margins{}, "Hundred pages", [&](int, int) {
-                longestGapMs = std::max(longestGapMs, sinceEvents.nsecsElapsed() / 1e6);
-                sinceEvents.restart();
-            });
+        printer.beginDocument("Hundred pages");
+        printer.printRichTextPages(document, Margins{}, [&](int, int) {
+            longestGapMs = std::max(longestGapMs, sinceEvents.nsecsElapsed() / 1e6);
+            sinceEvents.restart();
+        });
+        const PrintJob job = printer.endDocument();
         pages = job.pages;
         QFile::remove(QString::fromStdString(job.pdfFile));
     }

@@ -1,11 +1,10 @@
 #include "printing/rich_text_pages.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFontMetricsF>
-#include <QPagedPaintDevice>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
-#include <QTextFrame>
+#include <algorithm>
 #include <memory>
 
 #include "printing/page_painter.h"
@@ -25,12 +24,11 @@ QRectF TextArea(const QRectF& sheet, double dpiX, double dpiY, const Margins& ma
                   sheet.height() - top - bottom);
 }
 
-int PaintRichTextPages(QPagedPaintDevice& device, QPainter& painter, const QTextDocument& document,
-                       const Margins& margins, const std::function<void(int, int)>& progress) {
-    const double dpiX = device.logicalDpiX();
-    const double dpiY = device.logicalDpiY();
+int PaintRichTextPages(QPainter& painter, const QTextDocument& document, const Margins& margins,
+                       const std::function<void(int)>& startPage, const PrintProgress& progress) {
+    QPaintDevice& device = *painter.device();
     const QRectF sheet(0, 0, device.width(), device.height());
-    const QRectF area = TextArea(sheet, dpiX, dpiY, margins);
+    const QRectF area = TextArea(sheet, device.logicalDpiX(), device.logicalDpiY(), margins);
     if (area.width() <= 0 || area.height() <= 0) {
         throw PrintError("The margins leave no room on the page.");
     }
@@ -43,17 +41,14 @@ int PaintRichTextPages(QPagedPaintDevice& device, QPainter& painter, const QText
     pages->setPageSize(area.size());
     const int pageCount = std::max(1, pages->pageCount());
     const double pageHeight = area.height();
+    if (progress) {
+        progress(0, pageCount);
+    }
 
     for (int page = 0; page < pageCount; ++page) {
-        if (page > 0 && !device.newPage()) {
-            throw PrintError("The printer could not start a new page.");
-        }
-        // Every page begins with a blank printed at the top of the sheet.
-        painter.drawText(QPointF(0, QFontMetricsF(painter.font()).ascent()), QStringLiteral(" "));
-
+        startPage(page);
         // The page's lines, and nothing of the lines of other pages.
-        const QRectF onSheet = area;
-        PagePainterDevice pageDevice(painter, onSheet);
+        PagePainterDevice pageDevice(painter, area);
         QPainter pagePainter(&pageDevice);
         pagePainter.translate(area.left(), area.top() - page * pageHeight);
         QAbstractTextDocumentLayout::PaintContext context;

@@ -71,13 +71,15 @@ void txtForm::cmdPrint_Click() {
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(400);
     try {
-        const PrintJob job = services.printer.printRichTextPages(
-            *rtbText->document(), oneInch, windowTitle().toStdString(),
-            [&progress](int done, int pages) {
+        // The document is the whole job: it is sent when its pages are printed.
+        services.printer.beginDocument(windowTitle().toStdString());
+        services.printer.printRichTextPages(
+            *rtbText->document(), oneInch, [&progress](int done, int pages) {
                 progress.setMaximum(pages);
                 progress.setValue(done);
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             });
+        const PrintJob job = services.printer.endDocument();
         progress.reset();
         if (!job.pdfFile.empty()) {
             services.prompter.ask(

@@ -1,198 +1,164 @@
+// The page printer for rich text, on real pages: jobs printed to PDF files and read back
+// with poppler's tools.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTextDocument>
 #include <algorithm>
 #include <fstream>
-#include <iostream>
-#include <sstream>
+#include <numeric>
 
-#include "content/rtf/qt/rich_text.h"
+#include "pdf_reader.h"
 #include "platform/qt/qt_printer.h"
+#include "print_samples.h"
 #include "support/temp_folder.h"
 
 namespace velocarta {
 namespace {
 
+using testing::PdfDocument;
+using testing::PdfWord;
+using testing::ReadPdf;
 using testing::TempFolder;
 
-struct Word {
-    int page;
-    double xMin, yMin, xMax, yMax;
-    QString text;
-};
+constexpr double kInch = 72.0;  // points
 
-struct PdfPages {
-    int pages = 0;
-    double width = 0;
-    double height = 0;
-    std::vector<Word> words;
-};
-
-// The words of a PDF with their boxes (points), as poppler's pdftotext reads them.
-PdfPages ReadPdf(const QString& file) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-bbox"), file, QStringLiteral("-")});
-    EXPECT_TRUE(pdftotext.waitForFinished(60000));
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    PdfPages pdf;
-    static const QRegularExpression page(
-        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
-        "([^<]*)</word>"));
-    int at = 0;
-    for (;;) {
-        const auto nextPage = page.match(html, at);
-        if (!nextPage.hasMatch()) {
-            break;
+class PagePrinter : public ::testing::Test {
+  protected:
+    // Every word once, wherever it is printed, and each inside one inch from every edge.
+    static void ExpectEveryWordOnceInsideOneInch(const std::vector<PdfWord>& words,
+                                                 const PdfDocument& pdf,
+                                                 std::vector<std::string> expected) {
+        std::vector<std::string> printed;
+        for (const PdfWord& word : words) {
+            printed.push_back(word.text.toStdString());
+            EXPECT_GE(word.xMin, kInch - 0.5) << word.text.toStdString();
+            EXPECT_GE(word.yMin, kInch - 0.5) << word.text.toStdString();
+            EXPECT_LE(word.xMax, pdf.width - kInch + 0.5) << word.text.toStdString();
+            EXPECT_LE(word.yMax, pdf.height - kInch + 0.5) << word.text.toStdString();
         }
-        ++pdf.pages;
-        pdf.width = nextPage.captured(1).toDouble();
-        pdf.height = nextPage.captured(2).toDouble();
-        const int end = html.indexOf(QStringLiteral("</page>"), nextPage.capturedEnd());
-        auto words =
-            word.globalMatch(html.mid(nextPage.capturedEnd(), end - nextPage.capturedEnd()));
-        while (words.hasNext()) {
-            const auto w = words.next();
-            pdf.words.push_back({pdf.pages, w.captured(1).toDouble(), w.captured(2).toDouble(),
-                                 w.captured(3).toDouble(), w.captured(4).toDouble(),
-                                 w.captured(5)});
-        }
-        at = end;
+        // Side-by-side table cells read across, so the order is not checked.
+        std::sort(printed.begin(), printed.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(printed, expected);
     }
-    return pdf;
-}
 
-// An RTF document of numbered words w00001 .. in paragraphs of many lengths, headings in
-// large type and a table, so that paragraphs and table rows cross page breaks.
-std::string LongDocument(int paragraphs, int* wordCount) {
-    std::ostringstream rtf;
-    rtf << "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New "
-           "Roman;}}\\f0\\fs22 ";
-    int word = 0;
-    auto words = [&](int n) {
-        for (int i = 0; i < n; ++i) {
-            char text[16];
-            std::snprintf(text, sizeof text, "w%05d ", ++word);
-            rtf << text;
-        }
-    };
-    for (int p = 0; p < paragraphs; ++p) {
-        if (p % 12 == 0) {
-            rtf << "\\pard\\qc\\b\\fs36 ";
-            words(2);
-            rtf << "\\b0\\fs22\\par ";
-        }
-        rtf << "\\pard\\sa120\\fi360\\f" << (p % 2) << " ";
-        words(7 + (p * 37) % 60);
-        rtf << "\\par ";
-        if (p % 25 == 10) {
-            for (int row = 0; row < 6; ++row) {
-                rtf << "\\trowd\\cellx3000\\cellx6000\\cellx9000 ";
-                for (int cell = 0; cell < 3; ++cell) {
-                    rtf << "\\pard\\intbl ";
-                    words(3 + (row + cell) % 4);
-                    rtf << "\\cell ";
-                }
-                rtf << "\\row ";
-            }
-        }
-    }
-    rtf << "}";
-    *wordCount = word;
-    return rtf.str();
-}
-
-QString Print(const TempFolder& folder, const std::string& rtf, const std::string& title,
-              int* pagesPrinted = nullptr, std::vector<int>* progress = nullptr) {
-    const std::string source = folder.writeFile("/" + title + ".rtf", rtf);
-    QTextDocument document;
-    LoadRtfFile(QString::fromStdString(source), document);
-    QtPrinter printer(QString::fromStdString(folder.path() + "/out"));
-    const PrintJob job =
-        printer.printRichTextPages(document, Margins{}, title, [progress](int done, int) {
-            if (progress) {
-                progress->push_back(done);
-            }
-        });
-    if (pagesPrinted) {
-        *pagesPrinted = job.pages;
-    }
-    EXPECT_TRUE(job.printerName.empty());
-    return QString::fromStdString(job.pdfFile);
-}
-
-TEST(PagePrinter, EveryLineOnceInsideOneInchOverSeveralPagesOfOneJob) {
     TempFolder folder;
-    int wordCount = 0;
-    int pages = 0;
-    std::vector<int> progress;
-    const QString pdfFile =
-        Print(folder, LongDocument(140, &wordCount), "Long document", &pages, &progress);
-    const PdfPages pdf = ReadPdf(pdfFile);
+    QtPrinter printer{QString::fromStdString(folder.path() + "/out")};
+};
 
-    // One file holds the whole job, page after page.
+TEST_F(PagePrinter, EveryLineOnceInsideOneInchOverSeveralPagesOfOneJob) {
+    int wordCount = 0;
+    QTextDocument document;
+    testing::LoadRtf(folder, testing::LongDocument(140, &wordCount), document);
+    std::vector<int> progress;
+    printer.beginDocument("Long document");
+    const int pages = printer.printRichTextPages(document, Margins{}, [&](int done, int total) {
+        progress.push_back(done);
+        EXPECT_GE(total, done);
+    });
+    const PrintJob job = printer.endDocument();
+    const PdfDocument pdf = ReadPdf(QString::fromStdString(job.pdfFile));
+    testing::KeepPrint(QString::fromStdString(job.pdfFile), QStringLiteral("long-document.pdf"));
+
+    // One file holds the whole job, page after page; progress after the layout and after
+    // every page.
     EXPECT_GE(pdf.pages, 5);
     EXPECT_EQ(pdf.pages, pages);
-    EXPECT_EQ(static_cast<int>(progress.size()), pages);
-    EXPECT_EQ(progress.back(), pages);
+    EXPECT_EQ(job.pages, pages);
+    std::vector<int> everyPage(pages + 1);
+    std::iota(everyPage.begin(), everyPage.end(), 0);
+    EXPECT_EQ(progress, everyPage);
+    EXPECT_TRUE(job.pdfFile.ends_with("/out/Long document.pdf")) << job.pdfFile;
 
-    // Every word exactly once: no line lost at a page break, and none painted twice, not
-    // even invisibly. (Side-by-side table cells read across, so the order is not checked.)
-    std::vector<std::string> printed;
-    for (const Word& word : pdf.words) {
-        printed.push_back(word.text.toStdString());
-    }
-    std::sort(printed.begin(), printed.end());
-    std::vector<std::string> expected;
-    for (int i = 1; i <= wordCount; ++i) {
-        char text[16];
-        std::snprintf(text, sizeof text, "w%05d", i);
-        expected.push_back(text);
-    }
-    // Kept for a look when it fails, or when asked for with VELOCARTA_KEEP_PRINTS.
-    if (printed != expected || qEnvironmentVariableIsSet("VELOCARTA_KEEP_PRINTS")) {
-        const QString kept =
-            qEnvironmentVariable("VELOCARTA_BINARY_DIR") + QStringLiteral("/long-document.pdf");
-        QFile::remove(kept);
-        QFile::copy(pdfFile, kept);
-        std::cout << "the printed document is kept in " << kept.toStdString() << "\n";
-    }
-    ASSERT_EQ(printed, expected);
-
-    // One inch (72 points) from every edge of the sheet.
-    std::vector<int> wordsPerPage(pdf.pages + 1, 0);
-    for (const Word& word : pdf.words) {
-        EXPECT_GE(word.xMin, 72.0 - 0.5) << word.text.toStdString();
-        EXPECT_GE(word.yMin, 72.0 - 0.5) << word.text.toStdString();
-        EXPECT_LE(word.xMax, pdf.width - 72.0 + 0.5) << word.text.toStdString();
-        EXPECT_LE(word.yMax, pdf.height - 72.0 + 0.5) << word.text.toStdString();
-        ++wordsPerPage[word.page];
-    }
+    // No line lost at a page break, and none painted twice, not even invisibly.
+    ExpectEveryWordOnceInsideOneInch(pdf.words, pdf, testing::NumberedWords(wordCount));
     for (int page = 1; page <= pdf.pages; ++page) {
-        EXPECT_GT(wordsPerPage[page], 0) << "page " << page;
+        EXPECT_FALSE(pdf.wordsOn(page).empty()) << "page " << page;
     }
 }
 
-TEST(PagePrinter, AnEmptyDocumentPrintsOnePage) {
-    TempFolder folder;
-    int pages = 0;
-    const PdfPages pdf = ReadPdf(Print(folder, "{\\rtf1\\ansi }", "Empty", &pages));
-    EXPECT_EQ(pages, 1);
+TEST_F(PagePrinter, AnEmptyDocumentPrintsOnePage) {
+    QTextDocument document;
+    testing::LoadRtf(folder, "{\\rtf1\\ansi }", document);
+    EXPECT_EQ(printer.printRichTextPages(document, Margins{}, nullptr), 1);
+    const PrintJob job = printer.endDocument();
+    EXPECT_EQ(job.pages, 1);
+    const PdfDocument pdf = ReadPdf(QString::fromStdString(job.pdfFile));
     EXPECT_EQ(pdf.pages, 1);
     EXPECT_TRUE(pdf.words.empty());
 }
 
-TEST(PagePrinter, MarginsAreMeasuredFromTheSheetsEdge) {
-    TempFolder folder;
-    const PdfPages pdf = ReadPdf(Print(folder, "{\\rtf1\\ansi\\f0\\fs24 Corner\\par}", "Corner"));
+TEST_F(PagePrinter, MarginsAreMeasuredFromTheSheetsEdge) {
+    QTextDocument document;
+    testing::LoadRtf(folder, "{\\rtf1\\ansi\\f0\\fs24 Corner\\par}", document);
+    printer.printRichTextPages(document, Margins{2880, 1440, 1440, 1440}, nullptr);
+    const PdfDocument pdf = ReadPdf(QString::fromStdString(printer.endDocument().pdfFile));
     ASSERT_EQ(pdf.words.size(), 1u);
-    EXPECT_NEAR(pdf.words[0].xMin, 72.0, 1.5);
-    EXPECT_NEAR(pdf.words[0].yMin, 72.0, 4.0);
+    EXPECT_NEAR(pdf.words[0].xMin, 2 * kInch, 1.5);
+    EXPECT_NEAR(pdf.words[0].yMin, kInch, 4.0);
+}
+
+TEST_F(PagePrinter, RichTextAfterACoverStartsOnThePageItsNewPageBeganInTheSameJob) {
+    const auto cover = testing::WriteCoverPictures(folder);
+    int wordCount = 0;
+    QTextDocument document;
+    testing::LoadRtf(folder, testing::LongDocument(60, &wordCount), document);
+
+    printer.beginDocument("Booklet");
+    testing::DrawCover(printer, cover);
+    printer.newPage();
+    const int textPages = printer.printRichTextPages(document, Margins{}, nullptr);
+    EXPECT_TRUE(printer.isJobOpen());
+    const PrintJob job = printer.endDocument();
+    const PdfDocument pdf = ReadPdf(QString::fromStdString(job.pdfFile));
+    testing::KeepPrint(QString::fromStdString(job.pdfFile), QStringLiteral("cover-and-text.pdf"));
+
+    ASSERT_GE(textPages, 2);
+    EXPECT_EQ(pdf.pages, 1 + textPages);
+    EXPECT_EQ(job.pages, 1 + textPages);
+    // The cover carries its pictures and no text; the text begins on the next page.
+    EXPECT_EQ(pdf.picturesOn(1).size(), 4u);
+    EXPECT_EQ(pdf.pictures.size(), 4u);
+    EXPECT_TRUE(pdf.wordsOn(1).empty());
+    ASSERT_FALSE(pdf.wordsOn(2).empty());
+    EXPECT_EQ(pdf.linesOn(2).front(), QStringLiteral("w00001 w00002"));
+    ExpectEveryWordOnceInsideOneInch(pdf.words, pdf, testing::NumberedWords(wordCount));
+}
+
+TEST_F(PagePrinter, AnEmptyTextInAnOpenJobPrintsTheBlankPageItBegins) {
+    const auto cover = testing::WriteCoverPictures(folder);
+    QTextDocument empty;
+    printer.beginDocument("Booklet");
+    testing::DrawCover(printer, cover);
+    printer.newPage();
+    EXPECT_EQ(printer.printRichTextPages(empty, Margins{}, nullptr), 1);
+    const PdfDocument pdf = ReadPdf(QString::fromStdString(printer.endDocument().pdfFile));
+    EXPECT_EQ(pdf.pages, 2);
+    EXPECT_TRUE(pdf.wordsOn(2).empty());
+    EXPECT_TRUE(pdf.picturesOn(2).empty());
+}
+
+TEST_F(PagePrinter, TextsOfABookletFollowEachOtherEachFromANewPage) {
+    int firstWords = 0;
+    QTextDocument first;
+    QTextDocument second;
+    testing::LoadRtf(folder, testing::LongDocument(30, &firstWords), first);
+    testing::LoadRtf(folder, "{\\rtf1\\ansi\\f0\\fs24 Details of 1967\\par}", second);
+
+    // The booklet's way: a new page after every section, the end once at the end.
+    printer.beginDocument("Booklet");
+    const int firstPages = printer.printRichTextPages(first, Margins{}, nullptr);
+    printer.newPage();
+    EXPECT_EQ(printer.printRichTextPages(second, Margins{}, nullptr), 1);
+    printer.newPage();
+    const PdfDocument pdf = ReadPdf(QString::fromStdString(printer.endDocument().pdfFile));
+
+    EXPECT_EQ(pdf.pages, firstPages + 1);  // no blank page after the last section
+    EXPECT_EQ(pdf.linesOn(firstPages + 1), std::vector<QString>{"Details of 1967"});
+    const std::vector<QString> lastOfFirst = pdf.linesOn(firstPages);
+    ASSERT_FALSE(lastOfFirst.empty());
+    EXPECT_TRUE(lastOfFirst.back().endsWith(
+        QString::fromStdString(testing::NumberedWords(1, firstWords).front())));
 }
 
 TEST(PageFiles, NamedAfterTheJobAndNeverOverwritten) {
@@ -205,13 +171,8 @@ TEST(PageFiles, NamedAfterTheJobAndNeverOverwritten) {
                                       QStringLiteral("The Vantrel Velocarta       1965 Colors"));
     EXPECT_TRUE(second.endsWith(QStringLiteral("/The Vantrel Velocarta 1965 Colors (2).pdf")));
     EXPECT_TRUE(PdfFileFor(QStringLiteral("/tmp"), QStringLiteral("a/b:c")).endsWith("/a b c.pdf"));
-}
-
-TEST(PageFiles, AnUnwritableDestinationIsAPrintError) {
-    QTextDocument document;
-    document.setPlainText(QStringLiteral("text"));
-    QtPrinter printer(QStringLiteral("/dev/null/velocarta"));
-    EXPECT_THROW(printer.printRichTextPages(document, Margins{}, "Job", nullptr), PrintError);
+    EXPECT_EQ(PdfFileFor(QString::fromStdString(folder.path()), QStringLiteral(" / ")),
+              QString::fromStdString(folder.path() + "/The Vantrel Velocarta.pdf"));
 }
 
 }  // namespace

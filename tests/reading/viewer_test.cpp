@@ -95,18 +95,18 @@ TEST_F(Viewer, ClosingHandsTheFocusToTheNextYearButton) {
     }
 }
 
-TEST_F(Viewer, PrintSendsTheWholeDocumentWithOneInchMargins) {
+TEST_F(Viewer, PrintSendsTheWholeDocumentWithOneInchMarginsAsOneJob) {
     writeDocument("/richtext/credits.rtf", "Credits");
     choose("mnuCredits");
     Click(Find(viewer(), "cmdPrint"));
-    ASSERT_EQ(harness.printer.printed.size(), 1u);
-    const auto& print = harness.printer.printed.back();
-    EXPECT_EQ(print.document, Find<QTextBrowser>(viewer(), "rtbText")->document());
-    EXPECT_EQ(print.margins.left, 1440);
-    EXPECT_EQ(print.margins.top, 1440);
-    EXPECT_EQ(print.margins.right, 1440);
-    EXPECT_EQ(print.margins.bottom, 1440);
-    EXPECT_EQ(print.jobTitle, "The Vantrel Velocarta       Credits");
+    using testing::PrintStep;
+    const std::vector<PrintStep> expected{
+        PrintStep::begin("The Vantrel Velocarta       Credits"),
+        PrintStep::richText("Credits", Margins{1440, 1440, 1440, 1440}), PrintStep::end()};
+    EXPECT_EQ(harness.printer.steps, expected);
+    EXPECT_EQ(harness.printer.steps[1].document,
+              Find<QTextBrowser>(viewer(), "rtbText")->document());
+    EXPECT_FALSE(harness.printer.isJobOpen());
     EXPECT_TRUE(harness.prompter.shown().empty());  // a printer took it: nothing to say
     EXPECT_NE(viewer(), nullptr);
 }
@@ -126,6 +126,7 @@ TEST_F(Viewer, PrintingToAFileSaysWhereAndFailuresAreReported) {
               "Unable to print the document.\r\n\r\nThe printer Vantrel LaserJet cannot print "
               "now.");
     EXPECT_EQ(harness.prompter.last().icon, Icon::Exclamation);
+    EXPECT_FALSE(harness.printer.isJobOpen());
     EXPECT_NE(viewer(), nullptr);
     EXPECT_FALSE(harness.state->ended());
 }

@@ -13,9 +13,9 @@
 #include "platform/process_runner.h"
 #include "platform/prompter.h"
 #include "platform/qt/media_device.h"
-#include "platform/qt/printer.h"
 #include "platform/qt/window_order.h"
 #include "platform/screen.h"
+#include "support/fake_printer.h"
 
 namespace velocarta::testing {
 
@@ -223,31 +223,6 @@ class FakeMediaDevice final : public MediaDevice {
 
     DeviceMode mode_ = DeviceMode::NotOpen;
     ModeListener listener_;
-};
-
-// Records what is printed; a scripted failure throws PrintError.
-class FakePrinter final : public Printer {
-  public:
-    PrintJob printRichTextPages(const QTextDocument& document, const Margins& margins,
-                                const std::string& jobTitle,
-                                const std::function<void(int, int)>& progress) override {
-        if (!failWith.empty()) {
-            throw PrintError(failWith);
-        }
-        printed.push_back({&document, margins, jobTitle});
-        if (progress) {
-            progress(1, 1);
-        }
-        return job;
-    }
-    struct Print {
-        const QTextDocument* document;
-        Margins margins;
-        std::string jobTitle;
-    };
-    std::vector<Print> printed;
-    PrintJob job{1, "Vantrel LaserJet", ""};
-    std::string failWith;
 };
 
 }  // namespace velocarta::testing
