@@ -51,6 +51,9 @@ class Program {
     // Raised by the slide show: the main window refreshes its year controls when it next
     // loses the focus.
     bool slideShowDirty = false;
+    // The delay per photo in milliseconds, stepped by the slide show and by the screen
+    // saver's panel through 1, 2, 3, 4, 5, 10, 15 ... 60 seconds.
+    int photoDelay = 1000;
 
     // Shows the numbered message of `code`. An OK box enables the main window again and,
     // after a lookup, moves the focus to the year button after the year on show.

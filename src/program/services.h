@@ -2,13 +2,13 @@
 
 #include <functional>
 
-#include "platform/clipboard.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/help_viewer.h"
 #include "platform/instance_guard.h"
 #include "platform/process_runner.h"
 #include "platform/prompter.h"
+#include "platform/qt/clipboard.h"
 #include "platform/qt/media_device.h"
 #include "platform/qt/printer.h"
 #include "platform/qt/window_order.h"

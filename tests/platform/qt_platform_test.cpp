@@ -113,6 +113,9 @@ TEST(QtClipboard, TextAndPictures) {
     ASSERT_TRUE(image.save(QString::fromStdString(picture)));
     clipboard.setPictureFromFile(picture);
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(12, 8));
+    image.fill(Qt::green);
+    clipboard.setImage(image);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().pixelColor(1, 1), QColor(Qt::green));
     const std::string notAPicture = folder.writeFile("/broken.jpg", "not a jpeg");
     EXPECT_THROW(clipboard.setPictureFromFile(notAPicture), std::runtime_error);
 }

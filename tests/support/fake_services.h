@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/clipboard.h"
 #include "platform/help_viewer.h"
 #include "platform/instance_guard.h"
 #include "platform/process_runner.h"
@@ -108,20 +107,6 @@ class FakeProcessRunner final : public ProcessRunner {
         }
         calls.push_back({program, args, waited});
     }
-};
-
-class FakeClipboard final : public Clipboard {
-  public:
-    void clear() override {
-        text.clear();
-        picturePath.clear();
-        ++clears;
-    }
-    void setText(const std::string& value) override { text = value; }
-    void setPictureFromFile(const std::string& hostPath) override { picturePath = hostPath; }
-    std::string text;
-    std::string picturePath;
-    int clears = 0;
 };
 
 class FakeWindowOrder final : public WindowOrder {

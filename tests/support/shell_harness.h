@@ -6,6 +6,7 @@
 #include "platform/posix/posix_file_system.h"
 #include "program/program.h"
 #include "shell/program_windows.h"
+#include "support/fake_clipboard.h"
 #include "support/fake_environment.h"
 #include "support/fake_services.h"
 #include "support/temp_folder.h"

@@ -16,6 +16,10 @@ void QtClipboard::setText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+void QtClipboard::setImage(const QImage& image) {
+    QGuiApplication::clipboard()->setImage(image);
+}
+
 void QtClipboard::setPictureFromFile(const std::string& hostPath) {
     QImageReader reader(QString::fromStdString(hostPath));
     reader.setAutoTransform(true);
@@ -24,7 +28,7 @@ void QtClipboard::setPictureFromFile(const std::string& hostPath) {
         throw std::runtime_error("Cannot read the picture " + hostPath + ": " +
                                  reader.errorString().toStdString());
     }
-    QGuiApplication::clipboard()->setImage(image);
+    setImage(image);
 }
 
 }  // namespace velocarta

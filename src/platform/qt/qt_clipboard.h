@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/clipboard.h"
+#include "platform/qt/clipboard.h"
 
 namespace velocarta {
 
@@ -8,6 +8,7 @@ class QtClipboard final : public Clipboard {
   public:
     void clear() override;
     void setText(const std::string& text) override;
+    void setImage(const QImage& image) override;
     void setPictureFromFile(const std::string& hostPath) override;
 };
 
