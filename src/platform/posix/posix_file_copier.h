@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/file_copier.h"
+
+namespace velocarta {
+
+// Copies with copy_file_range(2) where the kernel offers it between the two file systems
+// (the data then never passes through the program), else with read(2) and write(2). The
+// partial file is named "." + target name + ".partial-" + eight hex digits: hidden, so no
+// listing ever shows it, and recognisable, so removeLeftovers() can find what a killed
+// program left.
+class PosixFileCopier final : public FileCopier {
+  public:
+    std::unique_ptr<OpenFileCopy> open(const std::string& source,
+                                       const std::string& target) override;
+    int removeLeftovers(const std::string& folder) override;
+    bool remove(const std::string& path) override;
+};
+
+// Whether a file name is that of a partial file of PosixFileCopier.
+bool IsPartialCopyName(std::string_view name);
+
+}  // namespace velocarta
