@@ -38,33 +38,46 @@ std::string Contents(std::size_t length) {
     return contents;
 }
 
-TEST(PosixFileCopier, TheNewFileTakesTheTargetsNameOnlyWhenComplete) {
+class PartialFileKinds : public ::testing::TestWithParam<PartialFiles> {};
+
+TEST_P(PartialFileKinds, TheNewFileTakesTheTargetsNameOnlyWhenComplete) {
     TempFolder folder;
     const std::string source = folder.writeFile("/disc/65A.JPG", Contents(60'000));
     const std::string target = folder.writeFile("/copy/65A.JPG", "older");
-    PosixFileCopier copier;
+    const std::string fresh = folder.path() + "/copy/65B.JPG";
+    PosixFileCopier copier(GetParam());
     auto copy = copier.open(source, target);
+    auto freshCopy = copier.open(source, fresh);
     EXPECT_FALSE(copy->sameFile());
     EXPECT_EQ(copy->length(), 60'000);
     copy->transfer(25'000);
     copy->transfer(25'000);
+    freshCopy->transfer(60'000);
     EXPECT_EQ(copy->transferred(), 50'000);
     EXPECT_EQ(ReadFile(target), "older");
-    const auto during = Names(folder.path() + "/copy");
-    ASSERT_EQ(during.size(), 2u);
-    EXPECT_TRUE(IsPartialCopyName(during[0])) << during[0];
+    auto during = Names(folder.path() + "/copy");
+    if (GetParam() == PartialFiles::Named) {
+        ASSERT_EQ(during.size(), 3u);
+        EXPECT_TRUE(IsPartialCopyName(during[0])) << during[0];
+        EXPECT_TRUE(IsPartialCopyName(during[1])) << during[1];
+    } else {
+        EXPECT_EQ(during, std::vector<std::string>{"65A.JPG"});
+    }
     copy->transfer(10'000);
     copy->commit();
+    freshCopy->commit();
     EXPECT_EQ(ReadFile(target), Contents(60'000));
-    EXPECT_EQ(Names(folder.path() + "/copy"), std::vector<std::string>{"65A.JPG"});
+    EXPECT_EQ(ReadFile(fresh), Contents(60'000));
+    EXPECT_EQ(Names(folder.path() + "/copy"), (std::vector<std::string>{"65A.JPG", "65B.JPG"}));
 }
 
-TEST(PosixFileCopier, AnUnfinishedCopyIsDiscarded) {
+TEST_P(PartialFileKinds, AnUnfinishedCopyIsDiscarded) {
     TempFolder folder;
     const std::string source = folder.writeFile("/disc/65A.JPG", Contents(30'000));
     const std::string target = folder.writeFile("/copy/65A.JPG", "older");
-    PosixFileCopier copier;
+    PosixFileCopier copier(GetParam());
     copier.open(source, target)->transfer(25'000);
+    copier.open(source, folder.path() + "/copy/65B.JPG")->transfer(25'000);
     EXPECT_EQ(Names(folder.path() + "/copy"), std::vector<std::string>{"65A.JPG"});
     EXPECT_EQ(ReadFile(target), "older");
 
@@ -77,6 +90,12 @@ TEST(PosixFileCopier, AnUnfinishedCopyIsDiscarded) {
         EXPECT_EQ(error.errorNumber(), 0);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(PosixFileCopier, PartialFileKinds,
+                         ::testing::Values(PartialFiles::Unnamed, PartialFiles::Named),
+                         [](const ::testing::TestParamInfo<PartialFiles>& info) {
+                             return info.param == PartialFiles::Unnamed ? "Unnamed" : "Named";
+                         });
 
 TEST(PosixFileCopier, OneFileUnderTwoNamesIsTheSameFile) {
     TempFolder folder;

@@ -32,10 +32,22 @@ constexpr std::int64_t kLargestBuffer = 1 << 20;
     throw FileCopyError(0, "Input past end of file");
 }
 
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Naming an unnamed file goes through its entry in /proc (linkat with AT_EMPTY_PATH would
+// need a privilege).
+bool ProcFdAvailable() {
+    static const bool available = ::access("/proc/self/fd", X_OK) == 0;
+    return available;
+}
+
 std::string PartialName(const std::string& target) {
     static std::atomic<unsigned> counter{std::random_device{}()};
     const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
+    const std::string folder = FolderOf(target);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     char digits[kPartialDigits + 1];
     std::snprintf(digits, sizeof digits, "%08x", counter.fetch_add(0x9e3779b9u));
@@ -44,7 +56,8 @@ std::string PartialName(const std::string& target) {
 
 class PosixOpenFileCopy final : public OpenFileCopy {
   public:
-    explicit PosixOpenFileCopy(std::string target) : target_(std::move(target)) {}
+    PosixOpenFileCopy(std::string target, bool unnamed)
+        : target_(std::move(target)), unnamed_(unnamed) {}
 
     // Separate from the constructor so that the destructor closes what a failure left open.
     void open(const std::string& source) {
@@ -68,6 +81,17 @@ class PosixOpenFileCopy final : public OpenFileCopy {
             return;
         }
         ::posix_fadvise(in_, 0, 0, POSIX_FADV_SEQUENTIAL);
+        if (unnamed_ && ProcFdAvailable()) {
+            out_ = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+            if (out_ >= 0) {
+                return;
+            }
+            // EISDIR: a kernel that does not know O_TMPFILE; EOPNOTSUPP: a file system
+            // without it. Both take a named partial file instead.
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+                Fail(errno);
+            }
+        }
         // The name is random; a clash with a file of the same name only means another try.
         for (int attempt = 0; out_ < 0; ++attempt) {
             partial_ = PartialName(target);
@@ -115,11 +139,32 @@ class PosixOpenFileCopy final : public OpenFileCopy {
             return;
         }
         if (!same_) {
-            const int out = std::exchange(out_, -1);
-            if (::close(out) != 0) {
-                Fail(errno);
+            // An unnamed file gets the target's name straight away when there is no file of
+            // that name; else a hidden one, and the rename replaces the old file in one go.
+            std::string linkedAsTarget;
+            if (partial_.empty()) {
+                if (!linkAs(target_)) {
+                    for (int attempt = 0; partial_.empty(); ++attempt) {
+                        partial_ = PartialName(target_);
+                        if (!linkAs(partial_)) {
+                            partial_.clear();
+                            if (attempt == 16) {
+                                Fail(EEXIST);
+                            }
+                        }
+                    }
+                } else {
+                    linkedAsTarget = target_;
+                }
             }
-            if (::rename(partial_.c_str(), target_.c_str()) != 0) {
+            if (::close(std::exchange(out_, -1)) != 0) {
+                const int error = errno;
+                if (!linkedAsTarget.empty()) {
+                    ::unlink(linkedAsTarget.c_str());
+                }
+                Fail(error);
+            }
+            if (!partial_.empty() && ::rename(partial_.c_str(), target_.c_str()) != 0) {
                 Fail(errno);
             }
         }
@@ -128,6 +173,18 @@ class PosixOpenFileCopy final : public OpenFileCopy {
     }
 
   private:
+    // Gives the unnamed file a name; false when that name is taken. Throws on other failures.
+    bool linkAs(const std::string& name) {
+        const std::string self = "/proc/self/fd/" + std::to_string(out_);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            Fail(errno);
+        }
+        return false;
+    }
+
     // Bytes moved, 0 when the kernel cannot copy between these files (then the buffer
     // takes over for good).
     std::int64_t copyInKernel(std::int64_t bytes) {
@@ -180,6 +237,8 @@ class PosixOpenFileCopy final : public OpenFileCopy {
     }
 
     std::string target_;
+    bool unnamed_;
+    // The named partial file; empty while the file has no name (O_TMPFILE).
     std::string partial_;
     int in_ = -1;
     int out_ = -1;
@@ -206,7 +265,7 @@ bool IsPartialCopyName(std::string_view name) {
 
 std::unique_ptr<OpenFileCopy> PosixFileCopier::open(const std::string& source,
                                                     const std::string& target) {
-    auto copy = std::make_unique<PosixOpenFileCopy>(target);
+    auto copy = std::make_unique<PosixOpenFileCopy>(target, partials_ == PartialFiles::Unnamed);
     copy->open(source);
     return copy;
 }
