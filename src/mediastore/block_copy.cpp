@@ -8,15 +8,14 @@
 
 namespace velocarta {
 
-BlockCopy::BlockCopy(std::unique_ptr<OpenFileCopy> file, std::int64_t blockSize,
-                     std::int64_t blocksPerStep)
+BlockCopy::BlockCopy(std::unique_ptr<OpenFileCopy> file, std::int64_t blockSize)
     : file_(std::move(file)),
       blockSize_(blockSize),
-      blocksPerStep_(std::max<std::int64_t>(blocksPerStep, 1)),
       fullBlocks_(file_->sameFile() ? 0 : file_->length() / blockSize) {}
 
-std::int64_t BlockCopy::copyBlocks() {
-    const std::int64_t blocks = std::min(blocksPerStep_, fullBlocks_ - blocksDone_);
+std::int64_t BlockCopy::copyBlocks(std::int64_t most) {
+    const std::int64_t blocks =
+        std::min(std::max<std::int64_t>(most, 1), fullBlocks_ - blocksDone_);
     if (blocks <= 0) {
         return 0;
     }

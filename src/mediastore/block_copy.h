@@ -22,9 +22,7 @@ inline constexpr std::int64_t kPhotoCopyBlock = 1'000;
 // there is nothing to do, and the file stays as it is.
 class BlockCopy {
   public:
-    // blocksPerStep: how many blocks one copyBlocks() moves (the gauge still counts blocks).
-    BlockCopy(std::unique_ptr<OpenFileCopy> file, std::int64_t blockSize,
-              std::int64_t blocksPerStep = 1);
+    BlockCopy(std::unique_ptr<OpenFileCopy> file, std::int64_t blockSize);
 
     std::int64_t length() const { return file_->length(); }
     bool sameFile() const { return file_->sameFile(); }
@@ -32,8 +30,9 @@ class BlockCopy {
     std::int64_t blocksDone() const { return blocksDone_; }
     bool blocksLeft() const { return blocksDone_ < fullBlocks_; }
 
-    // Copies up to blocksPerStep further full blocks; returns how many. Throws FileCopyError.
-    std::int64_t copyBlocks();
+    // Copies up to `most` further full blocks in one piece; returns how many. Throws
+    // FileCopyError.
+    std::int64_t copyBlocks(std::int64_t most = 1);
     // Copies the tail and gives the target its name. Throws FileCopyError.
     void finish();
     // The file gauge after the blocks done so far.
@@ -42,7 +41,6 @@ class BlockCopy {
   private:
     std::unique_ptr<OpenFileCopy> file_;
     std::int64_t blockSize_;
-    std::int64_t blocksPerStep_;
     std::int64_t fullBlocks_;
     std::int64_t blocksDone_ = 0;
 };

@@ -24,7 +24,8 @@ MediaCopy::MediaCopy(CopyKind kind, CopyRoots roots, FileSystem& fileSystem, Fil
       roots_(std::move(roots)),
       fileSystem_(fileSystem),
       copier_(copier),
-      settings_(settings) {}
+      settings_(settings),
+      stepBlocks_(settings.stepTime.count() > 0 ? 1 : settings.maxBlocksPerStep) {}
 
 MediaCopy::~MediaCopy() {
     if (!ended_) {
@@ -178,8 +179,7 @@ CopyEvent MediaCopy::openNext() {
         if (!target) {
             throw FileCopyError(ENOENT, std::strerror(ENOENT));
         }
-        current_ = std::make_unique<BlockCopy>(copier_.open(*source, *target), settings_.blockSize,
-                                               settings_.blocksPerStep);
+        current_ = std::make_unique<BlockCopy>(copier_.open(*source, *target), settings_.blockSize);
         currentTarget_ = *target;
         currentIsNew_ = !exists;
     } catch (const FileCopyError& error) {
@@ -197,11 +197,13 @@ CopyEvent MediaCopy::openNext() {
 
 CopyEvent MediaCopy::copyBlocks() {
     std::int64_t blocks = 0;
+    const auto start = std::chrono::steady_clock::now();
     try {
-        blocks = current_->copyBlocks();
+        blocks = current_->copyBlocks(stepBlocks_);
     } catch (const FileCopyError& error) {
         return fileFailed(error.what());
     }
+    adaptStep(blocks, std::chrono::steady_clock::now() - start);
     remaining_ -= blocks * settings_.blockSize;
     fileGauge_ = current_->gaugePercent();
     overallGauge_ = OverallGaugePercent(remaining_, scale_);
@@ -209,6 +211,19 @@ CopyEvent MediaCopy::copyBlocks() {
         phase_ = Phase::Finishing;
     }
     return event(CopyEvent::Kind::BlocksCopied);
+}
+
+void MediaCopy::adaptStep(std::int64_t blocks, std::chrono::steady_clock::duration took) {
+    if (settings_.stepTime.count() <= 0) {
+        return;
+    }
+    const auto micros = std::max<std::int64_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(took).count(), 1);
+    const std::int64_t fitting = blocks * settings_.stepTime.count() / micros;
+    // Grow by doubling at most, as one quick step may only have met a warm cache.
+    const std::int64_t next = fitting > stepBlocks_ ? std::min(fitting, 2 * stepBlocks_) : fitting;
+    stepBlocks_ =
+        std::clamp<std::int64_t>(next, 1, std::max<std::int64_t>(settings_.maxBlocksPerStep, 1));
 }
 
 CopyEvent MediaCopy::finishFile() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -24,11 +25,16 @@ struct CopyRoots {
     std::string programFolder;
 };
 
+// How much one step copies. The gauges are reckoned in blocks whatever a step moves; a
+// step moves at least one block of a file and at most maxBlocksPerStep. With a stepTime it
+// takes as many as the steps before say will fit in that time: a fast disk is copied in
+// large pieces (one system call for many blocks), a slow disc in single blocks, and either
+// way the window gets to handle its events every few milliseconds. Without one, every step
+// moves maxBlocksPerStep blocks.
 struct CopySettings {
     std::int64_t blockSize = kMediaCopyBlock;
-    // Blocks one step moves. The gauges are reckoned per block all the same; more blocks a
-    // step only mean fewer steps.
-    std::int64_t blocksPerStep = 1;
+    std::int64_t maxBlocksPerStep = 400;
+    std::chrono::microseconds stepTime{10'000};
 };
 
 // What one step of a copy did, with what the copy panel shows after it.
@@ -125,6 +131,8 @@ class MediaCopy {
     CopyEvent endRun();
     CopyEvent endCancelled();
     void rollBack();
+    // The blocks the next step takes, after a step took `blocks` in `took`.
+    void adaptStep(std::int64_t blocks, std::chrono::steady_clock::duration took);
     CopyEvent event(CopyEvent::Kind kind) const;
     // Where the copy of a file of this name goes, and whether a file is there already.
     std::optional<std::string> targetPathFor(const std::string& name, bool& exists) const;
@@ -152,6 +160,7 @@ class MediaCopy {
     bool currentIsNew_ = false;
     std::vector<std::string> added_;
 
+    std::int64_t stepBlocks_ = 1;
     std::int64_t scale_ = 0;
     std::int64_t remaining_ = 0;
     int fileGauge_ = 0;

@@ -15,12 +15,17 @@
 
 namespace velocarta::testing {
 
+// One block a step, as the gauges are reckoned, whatever the disk's speed.
+inline constexpr CopySettings kEveryBlock{kMediaCopyBlock, 1, {}};
+
 // A content disc and a program folder on real folders, with the real file services.
 struct CopyScene {
     TempFolder disc;
     TempFolder program;
     PosixFileSystem fileSystem;
     PosixFileCopier copier;
+    // Partial files under a hidden name, where a test wants to see them.
+    PosixFileCopier namedCopier{PartialFiles::Named};
 
     CopyRoots roots() const { return {disc.path(), program.path()}; }
     std::string photo(const std::string& name) const {

@@ -11,6 +11,7 @@ namespace {
 
 using testing::CopyScene;
 using testing::FolderNames;
+using testing::kEveryBlock;
 using testing::ReadFile;
 using testing::RunToEnd;
 using Kind = CopyEvent::Kind;
@@ -33,7 +34,7 @@ TEST(MediaCopy, CopiesEveryPhotoBlockByBlockWithTheGaugesOfEachBlock) {
     scene.writePhoto("65B.JPG", 0);       // nothing but an empty file
     scene.writePhoto("64Z.JPG", 10'000);  // the tail alone
     scene.writePhoto("66A.JPG", 60'000);  // two blocks and a tail
-    MediaCopy copy(CopyKind::Photos, scene.roots(), scene.fileSystem, scene.copier);
+    MediaCopy copy(CopyKind::Photos, scene.roots(), scene.fileSystem, scene.copier, kEveryBlock);
     EXPECT_EQ(copy.confirmTargetFolder().kind, TargetFolderCheck::Kind::Created);
     copy.planPhotos(scene.discPhotos());
     const auto events = RunToEnd(copy);
@@ -63,13 +64,35 @@ TEST(MediaCopy, MoreBlocksAStepGiveFewerEventsWithTheSameGauges) {
     CopyScene scene;
     scene.writePhoto("66A.JPG", 60'000);
     MediaCopy copy(CopyKind::Photos, scene.roots(), scene.fileSystem, scene.copier,
-                   {kMediaCopyBlock, 8});
+                   {kMediaCopyBlock, 8, {}});
     copy.confirmTargetFolder();
     copy.planPhotos(scene.discPhotos());
     EXPECT_EQ(Trace(RunToEnd(copy)),
               (std::vector<std::string>{"start 0/0 #1", "blocks 83/0 #1", "copied 100/0 #1",
                                         "finished 100/100 #1"}));
     EXPECT_EQ(ReadFile(scene.photo("66A.JPG")).size(), 60'000u);
+}
+
+TEST(MediaCopy, StepsGrowOnAFastDiskAndStaySmallOnASlowOne) {
+    CopyScene scene;
+    scene.writePhoto("65A.JPG", 30 * 25'000);
+    const auto stepsOf = [&](std::chrono::microseconds stepTime) {
+        MediaCopy copy(CopyKind::Photos, scene.roots(), scene.fileSystem, scene.copier,
+                       {kMediaCopyBlock, 8, stepTime});
+        copy.confirmTargetFolder();
+        copy.planPhotos(scene.discPhotos());
+        std::vector<int> gauges;
+        for (const CopyEvent& event : RunToEnd(copy)) {
+            if (event.kind == Kind::BlocksCopied) {
+                gauges.push_back(event.fileGauge);
+            }
+        }
+        return gauges;
+    };
+    // Every step fits an hour many times over: 1, 2, 4, 8, 8 and the last 7 blocks.
+    EXPECT_EQ(stepsOf(std::chrono::hours(1)), (std::vector<int>{3, 10, 23, 50, 77, 100}));
+    // No step fits a microsecond: one block at a time.
+    EXPECT_EQ(stepsOf(std::chrono::microseconds(1)).size(), 30u);
 }
 
 TEST(MediaCopy, MoviesComeFromTheMovieFolderInListingOrder) {
@@ -205,16 +228,19 @@ TEST(MediaCopy, ACopyDroppedMidFileLeavesNoPartialFile) {
     scene.writePhoto("65A.JPG", 30'000);
     scene.writePhoto("65B.JPG", 90'000);
     scene.program.makeFolder("/vantrels");
-    {
-        MediaCopy copy(CopyKind::Photos, scene.roots(), scene.fileSystem, scene.copier);
-        copy.planPhotos(scene.discPhotos());
-        while (copy.step().fileNumber != 2) {
+    for (FileCopier* copier : {&scene.copier, &scene.namedCopier}) {
+        {
+            MediaCopy copy(CopyKind::Photos, scene.roots(), scene.fileSystem, *copier);
+            copy.planPhotos(scene.discPhotos());
+            while (copy.step().fileNumber != 2) {
+            }
+            copy.step();
+            ASSERT_EQ(FolderNames(scene.program.path() + "/vantrels").size(),
+                      copier == &scene.copier ? 1u : 2u)
+                << "65A.JPG and a partial file of 65B.JPG under a name or none";
         }
-        copy.step();
-        ASSERT_EQ(FolderNames(scene.program.path() + "/vantrels").size(), 2u)
-            << "a partial file of 65B.JPG should be there now";
+        EXPECT_TRUE(FolderNames(scene.program.path() + "/vantrels").empty());
     }
-    EXPECT_TRUE(FolderNames(scene.program.path() + "/vantrels").empty());
 }
 
 TEST(MediaCopy, AFolderThatCannotBeMadeStopsTheCopyWithTheReason) {
