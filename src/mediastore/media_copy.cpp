@@ -75,9 +75,10 @@ void MediaCopy::plan(const std::vector<std::string>& names) {
     plan_.clear();
     std::int64_t fullBlockBytes = 0;
     for (const std::string& name : names) {
-        PlannedFile file{{roots_.contentPath, folder + name}, 0};
+        PlannedFile file{{roots_.contentPath, folder + name}, std::nullopt, 0};
+        file.sourcePath = fileSystem_.resolve(file.source);
         try {
-            file.length = fileSystem_.fileLength(file.source);
+            file.length = file.sourcePath ? fileSystem_.fileLength(file.source) : 0;
         } catch (const FileSystemError&) {
             // Reported when its turn comes.
         }
@@ -173,7 +174,8 @@ CopyEvent MediaCopy::event(CopyEvent::Kind kind) const {
 CopyEvent MediaCopy::openNext() {
     const PlannedFile& file = plan_[next_];
     try {
-        const auto source = fileSystem_.resolve(file.source);
+        // Found when planned, or (if it came later) now; a file gone since fails to open.
+        const auto source = file.sourcePath ? file.sourcePath : fileSystem_.resolve(file.source);
         bool exists = false;
         const auto target = source ? targetPathFor(BaseName(*source), exists) : std::nullopt;
         if (!target) {

@@ -75,11 +75,16 @@ struct TargetFolderCheck {
 //   copy.planPhotos(discCatalogue);            // or planMovies(discMovies)
 //   while (!copy.ended()) { event = copy.step(); show it; let events run; }
 //
-// Each file is written to a hidden partial file and renamed when complete, so no file is
-// ever half there under its name. A file that fails is reported and the next one tried.
-// When any file failed, or the copy was cancelled, the files the copy added are removed
-// again (and the folder, if the copy made it): a partial set on the hard disk would be
-// taken for the whole collection. Files it replaced keep their complete new contents.
+// The loop may as well be a zero-interval timer calling step(), or run() with a callback
+// that lets pending events run. A step takes a few milliseconds at most on a fast disk and
+// one block's time on a slow one. Cancel, or closing the window, calls cancel(); the next
+// step ends the copy. Destroying a copy that has not ended cancels it.
+//
+// Each file is written to a partial file that takes its name only when complete, so no
+// file is ever half there under its name. A file that fails is reported and the next one
+// tried. When any file failed, or the copy was cancelled, the files the copy added are
+// removed again (and the folder, if the copy made it): a partial set on the hard disk
+// would be taken for the whole collection. Files it replaced keep their new contents.
 class MediaCopy {
   public:
     MediaCopy(CopyKind kind, CopyRoots roots, FileSystem& fileSystem, FileCopier& copier,
@@ -120,6 +125,7 @@ class MediaCopy {
   private:
     struct PlannedFile {
         ContentFile source;
+        std::optional<std::string> sourcePath;  // where it was found when planned
         std::int64_t length = 0;
     };
     void plan(const std::vector<std::string>& names);
