@@ -1,7 +1,6 @@
 #include "platform/posix/posix_file_system.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "content/text.h"
+#include "platform/posix/posix_file_copier.h"
 
 namespace velocarta {
 
@@ -244,58 +244,15 @@ void PosixFileSystem::copy(const ContentFile& from, const ContentFile& to) {
         throw FileSystemError(Describe("Cannot find", from.full(), ENOENT));
     }
     const std::string target = targetPath(to);
-    // Write beside the target and rename, so that a failed copy (a full disk) never leaves a
-    // truncated file under the real name.
-    const std::string partial = target + ".partial";
-    const int in = ::open(source->c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) {
-        throw FileSystemError(Describe("Cannot read", *source, errno));
-    }
-    const int out = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (out < 0) {
-        const int error = errno;
-        ::close(in);
-        throw FileSystemError(Describe("Cannot write", target, error));
-    }
-    std::vector<char> buffer(1 << 16);
-    int error = 0;
-    for (;;) {
-        const ssize_t got = ::read(in, buffer.data(), buffer.size());
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            error = errno;
-            break;
-        }
-        if (got == 0) {
-            break;
-        }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer.data() + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                error = errno;
-                break;
-            }
-            done += put;
-        }
-        if (error != 0) {
-            break;
-        }
-    }
-    ::close(in);
-    if (::close(out) != 0 && error == 0) {
-        error = errno;
-    }
-    if (error == 0 && ::rename(partial.c_str(), target.c_str()) != 0) {
-        error = errno;
-    }
-    if (error != 0) {
-        ::unlink(partial.c_str());
-        throw FileSystemError(Describe("Cannot copy to", target, error));
+    // The copier writes beside the target and renames, so that a failed copy (a full disk)
+    // never leaves a truncated file under the real name.
+    try {
+        PosixFileCopier copier;
+        const auto copy = copier.open(*source, target);
+        copy->transfer(copy->length());
+        copy->commit();
+    } catch (const FileCopyError& error) {
+        throw FileSystemError("Cannot copy " + *source + " to " + target + ": " + error.what());
     }
 }
 
