@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/posix/posix_disk_space.h"
 #include "platform/posix/posix_environment.h"
+#include "platform/posix/posix_file_copier.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_help_viewer.h"
@@ -10,6 +12,7 @@
 #include "platform/qt/qt_process_runner.h"
 #include "platform/qt/qt_prompter.h"
 #include "platform/qt/qt_screen.h"
+#include "platform/qt/qt_screen_saver_inhibitor.h"
 #include "platform/qt/qt_window_order.h"
 #include "program/services.h"
 
@@ -30,9 +33,13 @@ struct SystemServices {
     QtMediaDevice startupDevice;
     QtMediaDevice mainDevice;
     QtPrinter printer;
-    Services services{prompter,    fileSystem, screen,        processes,   clipboard,
-                      windowOrder, help,       instanceGuard, environment, startupDevice,
-                      mainDevice,  printer,    &EndProgram};
+    PosixDiskSpace diskSpace;
+    PosixFileCopier fileCopier;
+    QtScreenSaverInhibitor screenSaver;
+    SteadyClock clock;
+    Services services{prompter,  fileSystem,    screen,      processes,     clipboard,  windowOrder,
+                      help,      instanceGuard, environment, startupDevice, mainDevice, printer,
+                      diskSpace, fileCopier,    screenSaver, clock,         &EndProgram};
 
     static void EndProgram();
 };

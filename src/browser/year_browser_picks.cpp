@@ -62,9 +62,9 @@ bool YearBrowser::cmdYR_KeyDown(int index, int keyCode) {
 void YearBrowser::Image4_MouseDown(Qt::MouseButton button) {
     Services& services = program_.services;
     if (button == Qt::RightButton) {
-        // The screen saver's photo list keeps its photos in the program folder.
+        // The screen saver's photo list keeps its photos in the store folder.
         try {
-            services.fileSystem.makeFolder({program_.programFolder(), "/ssvantrels/"});
+            services.fileSystem.makeFolder({program_.storeFolder(), "/ssvantrels/"});
         } catch (const FileSystemError&) {
             // It exists already, or cannot be made: the list says so when it is used.
         }

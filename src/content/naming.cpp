@@ -265,4 +265,16 @@ ContentFile CodecInstaller(std::string_view contentPath) {
     return In(contentPath, "/IndeoVideo/iv5play.exe");
 }
 
+std::string MediaStoreFolder(std::string_view programFolder, bool programFolderWritable,
+                             std::string_view xdgDataHome, std::string_view home) {
+    if (programFolderWritable) {
+        return std::string(programFolder);
+    }
+    // Only an absolute XDG_DATA_HOME counts; a relative one is to be ignored.
+    if (!xdgDataHome.empty() && xdgDataHome.front() == '/') {
+        return std::string(xdgDataHome) + "/velocarta";
+    }
+    return std::string(home) + "/.local/share/velocarta";
+}
+
 }  // namespace velocarta

@@ -94,6 +94,13 @@ ContentFile BookletOverviewDoc(std::string_view contentPath);
 // The four cover pictures, in drawing order.
 std::span<const std::string_view> BookletCoverPictures();
 
+// Where the copies of the disc's photos and movies and the screen saver's selection live:
+// beside the program when the user may write there (a program run from its build folder),
+// else in the user's data folder ($XDG_DATA_HOME/velocarta, or ~/.local/share/velocarta), as
+// for a program installed into the system's folders.
+std::string MediaStoreFolder(std::string_view programFolder, bool programFolderWritable,
+                             std::string_view xdgDataHome, std::string_view home);
+
 // Files of the program folder.
 ContentFile StartupSound(std::string_view programFolder);
 ContentFile HelpFile(std::string_view programFolder);

@@ -1,8 +1,11 @@
 #include "program/program.h"
 
+#include <unistd.h>
 #include <QWidget>
+#include <filesystem>
 
 #include "content/errors.h"
+#include "content/naming.h"
 #include "program/main_window.h"
 
 namespace velocarta {
@@ -10,7 +13,17 @@ namespace velocarta {
 Program::Program(Services& services, std::string programFolder, std::string commandLine)
     : services(services),
       programFolder_(std::move(programFolder)),
-      commandLine_(std::move(commandLine)) {}
+      commandLine_(std::move(commandLine)) {
+    const bool writable = ::access(programFolder_.c_str(), W_OK) == 0;
+    storeFolder_ =
+        MediaStoreFolder(programFolder_, writable, services.environment.variable("XDG_DATA_HOME"),
+                         services.environment.variable("HOME"));
+    if (!writable) {
+        // The copies' folders are made in it as they are needed.
+        std::error_code ignored;
+        std::filesystem::create_directories(storeFolder_, ignored);
+    }
+}
 
 ErrorOutcome Program::ShowError(std::string_view code, ErrorSource source) {
     const ErrorReport report =

@@ -38,7 +38,12 @@ class Program {
     // folder once the photos were copied there).
     std::string contentPath;
     std::string photoRoot;
+    // The folder of the program file: the start-up sound, the help, the screen saver.
     const std::string& programFolder() const { return programFolder_; }
+    // Where the photos and movies copied from the disc and the screen saver's selection
+    // live ("/vantrels/", "/movies/", "/ssvantrels/"): the program folder while the user may
+    // write there, else a folder of the user's own data.
+    const std::string& storeFolder() const { return storeFolder_; }
     // The single argument "HWI" reads everything from the program folder.
     bool hwi() const { return commandLine_ == "HWI"; }
 
@@ -73,6 +78,7 @@ class Program {
 
   private:
     std::string programFolder_;
+    std::string storeFolder_;
     std::string commandLine_;
     MainWindow* mainWindow_ = nullptr;
     bool ended_ = false;

@@ -2,7 +2,10 @@
 
 #include <functional>
 
+#include "platform/deadline_timer.h"
+#include "platform/disk_space.h"
 #include "platform/environment.h"
+#include "platform/file_copier.h"
 #include "platform/file_system.h"
 #include "platform/help_viewer.h"
 #include "platform/instance_guard.h"
@@ -13,6 +16,7 @@
 #include "platform/qt/printer.h"
 #include "platform/qt/window_order.h"
 #include "platform/screen.h"
+#include "platform/screen_saver_inhibitor.h"
 
 namespace velocarta {
 
@@ -33,6 +37,12 @@ struct Services {
     MediaDevice& startupDevice;
     MediaDevice& mainDevice;
     Printer& printer;
+    // The free space of the disk the copies go to, and the copier that writes them.
+    DiskSpace& diskSpace;
+    FileCopier& fileCopier;
+    // Holds the desktop's screen saver off while a slide show plays.
+    ScreenSaverInhibitor& screenSaver;
+    MonotonicClock& clock;
     // Ends the run at once: every window closes, nothing more is asked.
     std::function<void()> endProgram;
 };

@@ -97,7 +97,7 @@ bool Form2::FindContent() {
             services.environment.variable("VELOCARTA_DRIVES"), services.environment.mountTable(),
             services.environment.userName());
         const ContentRoots roots =
-            SearchContent(services.fileSystem, program_.programFolder(), candidates);
+            SearchContent(services.fileSystem, program_.storeFolder(), candidates);
         if (!roots.contentPath.empty()) {
             program_.contentPath = roots.contentPath;
             program_.photoRoot = roots.photoRoot;

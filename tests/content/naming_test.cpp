@@ -176,5 +176,17 @@ TEST(BookletAndProgramFiles, Names) {
     EXPECT_EQ(CodecInstaller("/cd").full(), "/cd/IndeoVideo/iv5play.exe");
 }
 
+TEST(MediaStoreFolder, BesideTheProgramWhileWritableElseTheUsersDataFolder) {
+    EXPECT_EQ(MediaStoreFolder("/home/ann/velocarta/bin", true, "/home/ann/data", "/home/ann"),
+              "/home/ann/velocarta/bin");
+    EXPECT_EQ(MediaStoreFolder("/usr/lib/velocarta", false, "/home/ann/data", "/home/ann"),
+              "/home/ann/data/velocarta");
+    EXPECT_EQ(MediaStoreFolder("/usr/lib/velocarta", false, "", "/home/ann"),
+              "/home/ann/.local/share/velocarta");
+    // A relative XDG_DATA_HOME is not to be used.
+    EXPECT_EQ(MediaStoreFolder("/usr/lib/velocarta", false, "data", "/home/ann"),
+              "/home/ann/.local/share/velocarta");
+}
+
 }  // namespace
 }  // namespace velocarta

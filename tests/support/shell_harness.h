@@ -3,12 +3,16 @@
 #include <memory>
 #include <string>
 
+#include "platform/posix/posix_file_copier.h"
 #include "platform/posix/posix_file_system.h"
 #include "program/program.h"
 #include "shell/program_windows.h"
 #include "support/fake_clipboard.h"
+#include "support/fake_disk_space.h"
 #include "support/fake_environment.h"
+#include "support/fake_screen_saver.h"
 #include "support/fake_services.h"
+#include "support/fake_timing.h"
 #include "support/temp_folder.h"
 
 namespace velocarta {
@@ -49,6 +53,10 @@ class ShellHarness {
     FakeMediaDevice startupDevice;
     FakeMediaDevice mainDevice;
     FakePrinter printer;
+    FakeDiskSpace diskSpace;
+    PosixFileCopier fileCopier;
+    FakeScreenSaverInhibitor screenSaver;
+    FakeClock clock;
     int endProgramCalls = 0;
 
     std::unique_ptr<Services> services;
