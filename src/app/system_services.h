@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/posix/file_registry.h"
 #include "platform/posix/posix_disk_space.h"
 #include "platform/posix/posix_environment.h"
 #include "platform/posix/posix_file_copier.h"
@@ -37,9 +38,11 @@ struct SystemServices {
     PosixFileCopier fileCopier;
     QtScreenSaverInhibitor screenSaver;
     SteadyClock clock;
-    Services services{prompter,  fileSystem,    screen,      processes,     clipboard,  windowOrder,
-                      help,      instanceGuard, environment, startupDevice, mainDevice, printer,
-                      diskSpace, fileCopier,    screenSaver, clock,         &EndProgram};
+    FileRegistry registry{DefaultRegistryText(), RegistryFiles(environment)};
+    Services services{prompter,    fileSystem, screen,        processes,   clipboard,
+                      windowOrder, help,       instanceGuard, environment, startupDevice,
+                      mainDevice,  printer,    diskSpace,     fileCopier,  screenSaver,
+                      clock,       registry,   &EndProgram};
 
     static void EndProgram();
 };

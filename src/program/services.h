@@ -15,6 +15,7 @@
 #include "platform/qt/media_device.h"
 #include "platform/qt/printer.h"
 #include "platform/qt/window_order.h"
+#include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/screen_saver_inhibitor.h"
 
@@ -43,6 +44,8 @@ struct Services {
     // Holds the desktop's screen saver off while a slide show plays.
     ScreenSaverInhibitor& screenSaver;
     MonotonicClock& clock;
+    // Settings other programs leave for this one: where the system-information program is.
+    Registry& registry;
     // Ends the run at once: every window closes, nothing more is asked.
     std::function<void()> endProgram;
 };

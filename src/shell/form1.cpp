@@ -7,11 +7,13 @@
 
 #include "browser/year_browser.h"
 #include "content/text.h"
+#include "content/utilities.h"
 #include "printing/booklet_panel.h"
 #include "program/controls.h"
 #include "program/program.h"
 #include "reading/reading_room.h"
 #include "shell/program_windows.h"
+#include "tools/utility_menus.h"
 #include "yearimages/year_images.h"
 
 namespace velocarta {
@@ -27,7 +29,8 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     yearImages_ = std::make_unique<YearImages>(program, *this);
     browser_ = std::make_unique<YearBrowser>(program, *this, reading_->viewer());
     booklet_ = std::make_unique<BookletPanel>(program, *this);
-    parts_ = {reading_.get(), yearImages_.get(), browser_.get(), booklet_.get()};
+    utilities_ = std::make_unique<UtilityMenus>(program, *this);
+    parts_ = {reading_.get(), yearImages_.get(), browser_.get(), booklet_.get(), utilities_.get()};
 
     // Exit ends the row of year buttons, after them in the keyboard's order.
     cmdExit_ = MakeCommandButton(Frame1_, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
@@ -39,6 +42,7 @@ Form1::Form1(Program& program, ProgramWindows& windows)
 Form1::~Form1() {
     // The parts go before the surface their controls live on.
     parts_.clear();
+    utilities_.reset();
     booklet_.reset();
     browser_.reset();
     yearImages_.reset();
@@ -176,6 +180,7 @@ void Form1::changeEvent(QEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
     if (program_.ended()) {
+        QuitHelp(program_.services.help);
         event->accept();
         return;
     }
@@ -191,6 +196,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     } catch (const MediaError&) {
         // Nothing is playing that could be stopped; the program ends all the same.
     }
+    QuitHelp(services.help);
     event->accept();
     program_.EndProgram();
 }

@@ -9,8 +9,8 @@ namespace {
 constexpr bool kOn = true;
 // Six entries were designed as not visible. This edition shows the four whose documents and
 // photos are on the disc (Vantrel Engines, Vantrel Identification Guide, What's New and The
-// Classic Dorran). It keeps the Artwork menu hidden, because no photo can ever match its
-// topics, and System Info, which this edition does not offer yet.
+// Classic Dorran) and System Info. It keeps the Artwork menu hidden, because no photo can
+// ever match its topics.
 constexpr bool kHidden = false;
 
 constexpr auto kEntries = std::to_array<MenuEntry>({
@@ -80,7 +80,7 @@ constexpr auto kEntries = std::to_array<MenuEntry>({
     {"mnuNotice", -1, "Notice", 1, kOn, kOn},
     {"mnuCredits", -1, "Credits", 1, kOn, kOn},
     {"mnuAbout", -1, "About", 1, kOn, kOn},
-    {"mnuSysInfo", -1, "System Info", 1, kOn, kHidden},
+    {"mnuSysInfo", -1, "System Info", 1, kOn, kOn},
     {"mnuContrib", -1, "Contributions", 1, kOn, kOn},
 });
 

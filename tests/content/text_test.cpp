@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "content/utilities.h"
+#include "platform/posix/posix_file_system.h"
 #include "support/fake_services.h"
+#include "support/temp_folder.h"
 
 namespace velocarta {
 namespace {
@@ -39,6 +41,21 @@ TEST(ScreenIs, ExactPixelsAtFifteenTwips) {
     }
     testing::FakeScreen huge(2'000'000'000, 2'000'000'000, 15);
     EXPECT_TRUE(ScreenIs(huge, 2'000'000'000, 2'000'000'000));  // no 32-bit overflow
+}
+
+TEST(RegisterHelp, NamesTheHelpFileOfTheProgramFolder) {
+    testing::TempFolder folder;
+    PosixFileSystem fileSystem;
+    testing::FakeHelpViewer help;
+    // Not there (yet): the designed name, so that the help can say which file it misses.
+    RegisterHelp(help, fileSystem, folder.path());
+    EXPECT_EQ(help.file, folder.path() + "/vantrel2000.HLP");
+    const std::string copy = folder.writeFile("/Vantrel2000.hlp");
+    RegisterHelp(help, fileSystem, folder.path());
+    EXPECT_EQ(help.file, copy);
+    EXPECT_EQ(help.quits, 0);
+    QuitHelp(help);
+    EXPECT_EQ(help.quits, 1);
 }
 
 TEST(Text, MidAndCase) {

@@ -187,7 +187,7 @@ TEST(Form1Menu, TheDesignedMenuBar) {
         "  Notice",
         "  Credits",
         "  About",
-        "  System Info (hidden)",
+        "  System Info",
         "  Contributions",
     };
     EXPECT_EQ(Dump(form.menuBar()->actions()), expected);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -121,7 +123,13 @@ class FakeHelpViewer final : public HelpViewer {
   public:
     void registerHelpFile(const std::string& hostPath) override { file = hostPath; }
     std::string helpFile() const override { return file; }
-    void showContents() override { ++contentsShown; }
+    // Throws as the real help does when the registered file is not there.
+    void showContents() override {
+        if (file.empty() || !std::filesystem::is_regular_file(file)) {
+            throw std::runtime_error("Cannot open the help file " + file);
+        }
+        ++contentsShown;
+    }
     void quit() override { ++quits; }
     std::string file;
     int contentsShown = 0;

@@ -10,6 +10,7 @@
 #include "support/fake_clipboard.h"
 #include "support/fake_disk_space.h"
 #include "support/fake_environment.h"
+#include "support/fake_registry.h"
 #include "support/fake_screen_saver.h"
 #include "support/fake_services.h"
 #include "support/fake_timing.h"
@@ -57,6 +58,7 @@ class ShellHarness {
     PosixFileCopier fileCopier;
     FakeScreenSaverInhibitor screenSaver;
     FakeClock clock;
+    FakeRegistry registry;
     int endProgramCalls = 0;
 
     std::unique_ptr<Services> services;
