@@ -35,9 +35,10 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QRe
 }
 
 QCheckBox* MakeSectionBox(QWidget* parent, int index, QRect place) {
-    auto* box = new QCheckBox(QString::fromUtf8(BookletSectionCaptions()[index].data(),
-                                                BookletSectionCaptions()[index].size()),
-                              parent);
+    const QString caption = QString::fromUtf8(BookletSectionCaptions()[index].data(),
+                                              BookletSectionCaptions()[index].size());
+    auto* box = new QCheckBox(caption, parent);
+    box->setAccessibleName(caption);
     box->setObjectName(QStringLiteral("Check1_%1").arg(index));
     // As wide as its caption: a click beside the caption is no click on the box.
     place.setWidth(std::min(place.width(), box->sizeHint().width()));
@@ -103,7 +104,7 @@ void BookletPanel::BuildControls(QWidget* surface) {
     byYear_->setObjectName(QStringLiteral("FrameByYear"));
     byYear_->setGeometry(210, 44, 166, kListTop + kListHeight - 44);
     for (int index = 2; index < kBookletSectionCount; ++index) {
-        Check1_[index] = MakeSectionBox(byYear_, index, QRect(14, 26 + 36 * (index - 2), 140, 24));
+        Check1_[index] = MakeSectionBox(byYear_, index, QRect(14, 28 + 32 * (index - 2), 140, 24));
     }
 
     cmdPrint_ = MakeCommandButton(pnlPrint_, QStringLiteral("cmdPrint"), QStringLiteral("Print"));
