@@ -208,6 +208,8 @@ void YearBrowser::ChooseYear(const std::string& caption) {
         program_.ShowError("ER023", ErrorSource::Lookup);
         Image4_->clear();
         Image4_->hide();
+        // No photo is on show, whatever was shown before.
+        onShow.setPhotoPath({});
     }
     onShow.steps.lastPhotoIndex = onShow.steps.photoIndex;
 }
@@ -222,6 +224,7 @@ void YearBrowser::ShowFirstPhoto(int index) {
         program_.ShowError("ER023", ErrorSource::Trap);
         Image4_->clear();
         Image4_->hide();
+        program_.onShow.setPhotoPath({});
     }
 }
 

@@ -119,9 +119,13 @@ void PdfJob::drawPicture(const QString& hostPath, int xTwips, int yTwips, Pictur
                          printable_.top() + twipsToPixelsY(yTwips));
     QSizeF size(twipsToPixelsX(picture.width() * kTwipsPerPicturePixel),
                 twipsToPixelsY(picture.height() * kTwipsPerPicturePixel));
-    if (fit == PictureFit::ShrinkToPage) {
-        const double roomX = printable_.right() - corner.x();
-        const double roomY = printable_.bottom() - corner.y();
+    if (fit != PictureFit::OwnSize) {
+        // ShrinkToMargin mirrors the picture's distance from the left edge at the other two.
+        const bool mirror = fit == PictureFit::ShrinkToMargin;
+        const double roomX =
+            printable_.right() - (mirror ? twipsToPixelsX(xTwips) : 0) - corner.x();
+        const double roomY =
+            printable_.bottom() - (mirror ? twipsToPixelsY(xTwips) : 0) - corner.y();
         if (roomX <= 0 || roomY <= 0) {
             throw PrintError("The picture " + Text(hostPath) + " lies outside the page.");
         }

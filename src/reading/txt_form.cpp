@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QTextBrowser>
 
+#include "printing/print_messages.h"
 #include "program/program.h"
 #include "reading/text_viewer.h"
 
@@ -83,15 +84,12 @@ void txtForm::cmdPrint_Click() {
         progress.reset();
         if (!job.pdfFile.empty()) {
             services.prompter.ask(
-                {"No printer is set up, so the document was printed to the "
-                 "file:\r\n\r\n" +
-                     job.pdfFile,
-                 kProductTitle, Buttons::Ok, Icon::None});
+                {PrintedToFileText(job.pdfFile), kProductTitle, Buttons::Ok, Icon::None});
         }
     } catch (const PrintError& error) {
         progress.reset();
-        services.prompter.ask({std::string("Unable to print the document.\r\n\r\n") + error.what(),
-                               kProductTitle, Buttons::Ok, Icon::Exclamation});
+        services.prompter.ask({UnableToPrintText("the document", error.what()), kProductTitle,
+                               Buttons::Ok, Icon::Exclamation});
     }
 }
 

@@ -9,6 +9,7 @@
 #include "content/text.h"
 #include "content/utilities.h"
 #include "printing/booklet_panel.h"
+#include "printing/photo_printing.h"
 #include "program/controls.h"
 #include "program/program.h"
 #include "reading/reading_room.h"
@@ -30,7 +31,9 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     browser_ = std::make_unique<YearBrowser>(program, *this, reading_->viewer());
     booklet_ = std::make_unique<BookletPanel>(program, *this);
     utilities_ = std::make_unique<UtilityMenus>(program, *this);
-    parts_ = {reading_.get(), yearImages_.get(), browser_.get(), booklet_.get(), utilities_.get()};
+    photoPrinting_ = std::make_unique<PhotoPrinting>(program, *this);
+    parts_ = {reading_.get(), yearImages_.get(), browser_.get(),
+              booklet_.get(), utilities_.get(),  photoPrinting_.get()};
 
     // Exit ends the row of year buttons, after them in the keyboard's order.
     cmdExit_ = MakeCommandButton(Frame1_, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
@@ -42,6 +45,7 @@ Form1::Form1(Program& program, ProgramWindows& windows)
 Form1::~Form1() {
     // The parts go before the surface their controls live on.
     parts_.clear();
+    photoPrinting_.reset();
     utilities_.reset();
     booklet_.reset();
     browser_.reset();

@@ -16,6 +16,7 @@ class QPushButton;
 namespace velocarta {
 
 class BookletPanel;
+class PhotoPrinting;
 class Program;
 class ProgramWindows;
 class ReadingRoom;
@@ -83,6 +84,7 @@ class Form1 : public QMainWindow, public MainWindow {
     std::unique_ptr<YearBrowser> browser_;
     std::unique_ptr<BookletPanel> booklet_;
     std::unique_ptr<UtilityMenus> utilities_;
+    std::unique_ptr<PhotoPrinting> photoPrinting_;
     std::vector<MainWindowPart*> parts_;
 };
 

@@ -70,7 +70,9 @@ inline void PrintTo(const PrintStep& step, std::ostream* out) {
             break;
         case Kind::Picture:
             *out << "picture " << step.text << " at " << step.x << "," << step.y
-                 << (step.fit == PictureFit::ShrinkToPage ? " shrunk to the page" : "");
+                 << (step.fit == PictureFit::ShrinkToPage     ? " shrunk to the page"
+                     : step.fit == PictureFit::ShrinkToMargin ? " shrunk to its margin"
+                                                              : "");
             break;
         case Kind::NewPage:
             *out << "new page";

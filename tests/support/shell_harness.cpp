@@ -19,7 +19,7 @@ ShellHarness::~ShellHarness() {
 Program& ShellHarness::create(const std::string& commandLine) {
     services = std::make_unique<Services>(
         Services{prompter, *fileSystem, screen, processes, clipboard, windowOrder, help,
-                 instanceGuard, environment, startupDevice, mainDevice, printer, diskSpace,
+                 instanceGuard, environment, startupDevice, mainDevice, *printerService, diskSpace,
                  fileCopier, screenSaver, clock, registry, [this] { ++endProgramCalls; }});
     state = std::make_unique<Program>(*services, program.path(), commandLine);
     windows = std::make_unique<ProgramWindows>(*state);

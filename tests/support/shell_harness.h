@@ -54,6 +54,7 @@ class ShellHarness {
     FakeMediaDevice startupDevice;
     FakeMediaDevice mainDevice;
     FakePrinter printer;
+    Printer* printerService = &printer;  // tests may put a real one here
     FakeDiskSpace diskSpace;
     PosixFileCopier fileCopier;
     FakeScreenSaverInhibitor screenSaver;

@@ -25,8 +25,9 @@ struct Margins {
 };
 
 // How a picture is drawn: at its own size (15 twips to a pixel, as on the screen), or, when
-// it would reach past the printable page, made just small enough to end at its edge.
-enum class PictureFit { OwnSize, ShrinkToPage };
+// it would reach past the printable page, made just small enough to end at its edge, or to
+// keep as far from its right edge and its foot as the picture is from its left edge.
+enum class PictureFit { OwnSize, ShrinkToPage, ShrinkToMargin };
 
 // What an ended print job produced.
 struct PrintJob {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "content/content_file.h"
+
+namespace velocarta {
+
+// The photo page: twelve lines of heading, then the photo with its corner here (twips from
+// the corner of the printable page).
+inline constexpr int kPhotoPageX = 1460;
+inline constexpr int kPhotoPageY = 3000;
+
+// Eight blank lines, the product's name and the caption on show each after twelve blanks,
+// with a blank line after each.
+std::vector<std::string> PhotoPageLines(std::string_view caption);
+
+// The file of the photo on show, from its catalogue path (the root, "/vantrels/" and the
+// file name); nothing when no photo is on show.
+std::optional<ContentFile> PhotoOnShowFile(std::string_view photoPath);
+
+// The name of a photo page's print job, which also names its PDF file.
+std::string PhotoPageTitle(std::string_view caption);
+
+}  // namespace velocarta
