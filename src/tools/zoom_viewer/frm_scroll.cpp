@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -36,7 +35,7 @@ constexpr int kArrowStep = 20;
 }  // namespace
 
 frmScroll::frmScroll(Program& program, MainWindow& mainWindow, std::function<void()> unload)
-    : QWidget(nullptr, Qt::Window),
+    : QDialog(nullptr, Qt::Window),
       program_(program),
       mainWindow_(mainWindow),
       unload_(std::move(unload)) {
@@ -129,7 +128,7 @@ void frmScroll::ShowPicture(const QPixmap& picture, const QString& caption,
 }
 
 void frmScroll::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QDialog::resizeEvent(event);
     Form_Resize();
 }
 
@@ -216,7 +215,7 @@ bool frmScroll::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmScroll::closeEvent(QCloseEvent* event) {
@@ -225,12 +224,8 @@ void frmScroll::closeEvent(QCloseEvent* event) {
     unload_();
 }
 
-void frmScroll::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        unload_();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+void frmScroll::reject() {
+    unload_();
 }
 
 }  // namespace velocarta

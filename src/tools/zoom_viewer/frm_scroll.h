@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 #include <functional>
 #include <string>
 
@@ -18,8 +18,8 @@ class StretchedPicture;
 // a scrolling viewport (`picChild` in `picParent`, with `HScroll1` and `VScroll1`). A left
 // click switches between the two; the right button, the "X" button, the window's close
 // box and Escape close it. It works in the screen's pixels; the main window takes no
-// input while it is open.
-class frmScroll : public QWidget {
+// input while it is open. A dialog, so that screen readers announce it as one.
+class frmScroll : public QDialog {
     Q_OBJECT
 
   public:
@@ -35,7 +35,8 @@ class frmScroll : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    // Escape.
+    void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
