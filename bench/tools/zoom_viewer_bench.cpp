@@ -126,13 +126,21 @@ Rig& TheRig() {
     return rig;
 }
 
-// Counts the paints of the full-size picture, to show that every step paints.
+// Counts the paints of one view.
 class PaintCounter : public QObject {
   public:
     int paints = 0;
     bool eventFilter(QObject*, QEvent* event) override {
         paints += event->type() == QEvent::Paint ? 1 : 0;
         return false;
+    }
+    // Lets the window's events run until the view has been painted once more (the paint
+    // and its flush to the window); gives up after a generous number of rounds.
+    void waitForPaint() {
+        const int before = paints;
+        for (int round = 0; round < 100 && paints == before; ++round) {
+            QCoreApplication::processEvents();
+        }
     }
 };
 
@@ -151,8 +159,7 @@ void ScrollSteps(benchmark::State& state, bool page) {
             next = bar->value() + direction * step;
         }
         bar->setValue(next);
-        // The move is painted and flushed to the window here.
-        QCoreApplication::processEvents();
+        counter.waitForPaint();
     }
     state.counters["step_px"] = step;
     state.counters["paints_per_step"] =
@@ -182,6 +189,10 @@ void Switch(benchmark::State& state, bool zoomOut) {
     Rig::settle();
     QTest::mouseClick(rig.fitted, Qt::LeftButton);
     Rig::settle();
+    // The view switched to is painted in every switch.
+    PaintCounter counter;
+    QWidget* shown = zoomOut ? rig.fitted : rig.fullSize;
+    shown->installEventFilter(&counter);
     for (auto _ : state) {
         state.PauseTiming();
         if (!zoomOut) {
@@ -190,7 +201,7 @@ void Switch(benchmark::State& state, bool zoomOut) {
         }
         state.ResumeTiming();
         QTest::mouseClick(zoomOut ? rig.fullSize : rig.fitted, Qt::LeftButton);
-        QCoreApplication::processEvents();
+        counter.waitForPaint();
         state.PauseTiming();
         if (zoomOut) {
             QTest::mouseClick(rig.fitted, Qt::LeftButton);
@@ -198,6 +209,9 @@ void Switch(benchmark::State& state, bool zoomOut) {
         }
         state.ResumeTiming();
     }
+    shown->removeEventFilter(&counter);
+    state.counters["paints_per_switch"] =
+        benchmark::Counter(counter.paints, benchmark::Counter::kAvgIterations);
     rig.viewer.Close();
     Rig::settle();
 }
@@ -219,9 +233,12 @@ void BM_FirstSwitchToFittedView(benchmark::State& state) {
         state.PauseTiming();
         rig.open();
         state.ResumeTiming();
+        PaintCounter counter;
+        rig.fitted->installEventFilter(&counter);
         QTest::mouseClick(rig.fullSize, Qt::LeftButton);
-        QCoreApplication::processEvents();
+        counter.waitForPaint();
         state.PauseTiming();
+        rig.fitted->removeEventFilter(&counter);
         rig.viewer.Close();
         Rig::settle();
         state.ResumeTiming();
@@ -239,9 +256,9 @@ void BM_OpenAdvertisement(benchmark::State& state) {
     writer.write(Advertisement());
     const ContentFile file{folder.path().toStdString(), "/85hava00.jpg"};
     for (auto _ : state) {
-        const QImage image = LoadPictureFile(rig.system.fileSystem, file);
-        rig.viewer.Open(QPixmap::fromImage(image), "bench", "1985");
-        QCoreApplication::processEvents();
+        QImage image = LoadPictureFile(rig.system.fileSystem, file);
+        rig.viewer.Open(QPixmap::fromImage(std::move(image)), "bench", "1985");
+        Rig::settle();
         state.PauseTiming();
         rig.viewer.Close();
         Rig::settle();
