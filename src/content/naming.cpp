@@ -177,6 +177,16 @@ ContentFile NostalgiaDoc(std::string_view contentPath, std::string_view yearCode
     return In(contentPath, RichText("nostalgia" + std::string(yearCode) + ".rtf"));
 }
 
+std::vector<ContentFile> NostalgiaButtonDocs(std::string_view contentPath,
+                                             std::string_view caption) {
+    std::vector<ContentFile> names{NostalgiaDoc(contentPath, CaptionYY(caption))};
+    const ContentFile byCode = NostalgiaDoc(contentPath, CaptionToYearCode(caption));
+    if (byCode != names.front()) {
+        names.push_back(byCode);
+    }
+    return names;
+}
+
 ContentFile ClipArtPicture(std::string_view contentPath, std::string_view caption) {
     return In(contentPath, "/ClipArt/" + CaptionYY(caption) + "clip.jpg");
 }

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "content/content_file.h"
 
@@ -70,6 +71,11 @@ ContentFile ColorsDoc(std::string_view contentPath, std::string_view caption);
 ContentFile OptionsDoc(std::string_view contentPath, std::string_view caption);
 // Nostalgia follows the year code, so 2000 reads nostalgiaA0.rtf.
 ContentFile NostalgiaDoc(std::string_view contentPath, std::string_view yearCode);
+// The names the Nostalgia button tries for the caption on show, in order: its own spelling,
+// "nostalgia" + characters 3 and 4 of the caption ("nostalgia00.rtf" for 2000), then the
+// year-code name where that differs ("nostalgiaA0.rtf"). Discs name the 2000 text either way.
+std::vector<ContentFile> NostalgiaButtonDocs(std::string_view contentPath,
+                                             std::string_view caption);
 ContentFile ClipArtPicture(std::string_view contentPath, std::string_view caption);
 ContentFile ScriptPicture(std::string_view contentPath, std::string_view caption);
 ContentFile EmblemPicture(std::string_view contentPath, std::string_view caption);

@@ -24,7 +24,10 @@ void CopyActiveControl(Program& program, const QWidget& control, bool requested)
     Clipboard& clipboard = services.clipboard;
     clipboard.clear();
     if (const auto* photo = qobject_cast<const PhotoView*>(&control)) {
-        clipboard.setImage(photo->image());
+        // A photo control whose photo could not be loaded has nothing to copy.
+        if (photo->hasImage()) {
+            clipboard.setImage(photo->image());
+        }
     } else if (const auto* picture = qobject_cast<const QLabel*>(&control)) {
         if (!picture->pixmap().isNull()) {
             clipboard.setImage(picture->pixmap().toImage());

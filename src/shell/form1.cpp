@@ -27,7 +27,7 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     BuildMenuBar();
 
     reading_ = std::make_unique<ReadingRoom>(program, *this);
-    yearImages_ = std::make_unique<YearImages>(program, *this);
+    yearImages_ = std::make_unique<YearImages>(program, *this, reading_->viewer());
     browser_ = std::make_unique<YearBrowser>(program, *this, reading_->viewer());
     booklet_ = std::make_unique<BookletPanel>(program, *this);
     utilities_ = std::make_unique<UtilityMenus>(program, *this);

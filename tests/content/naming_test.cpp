@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace velocarta {
 namespace {
 
@@ -128,6 +131,21 @@ TEST(YearDocuments, NamesForYears2000AndTopics) {
     }
     EXPECT_EQ(NostalgiaDoc("/cd", "A0").full(), "/cd/richtext/nostalgiaA0.rtf");
     EXPECT_EQ(NostalgiaDoc("/cd", "64").full(), "/cd/richtext/nostalgia64.rtf");
+}
+
+TEST(NostalgiaButtonDocs, TheButtonsSpellingFirstThenTheYearCodesWhereItDiffers) {
+    auto fulls = [](std::string_view caption) {
+        std::vector<std::string> names;
+        for (const ContentFile& file : NostalgiaButtonDocs("/cd", caption)) {
+            names.push_back(file.full());
+        }
+        return names;
+    };
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(fulls("1964"), Names{"/cd/richtext/nostalgia64.rtf"});
+    EXPECT_EQ(fulls("1999"), Names{"/cd/richtext/nostalgia99.rtf"});
+    EXPECT_EQ(fulls("2000"),
+              (Names{"/cd/richtext/nostalgia00.rtf", "/cd/richtext/nostalgiaA0.rtf"}));
 }
 
 TEST(PerPhotoDetails, PrefixPlusTwiceThePhotoNumber) {

@@ -43,6 +43,17 @@ TEST_F(CopyActiveControlTest, YesPutsThePictureOnTheClipboardAsImageData) {
     photo.setImage(shown);
     copy(photo);
     EXPECT_EQ(harness.clipboard.image.size(), QSize(64, 48));
+
+    // A control without a picture leaves the clipboard cleared, with no empty image on it.
+    PhotoView empty;
+    QLabel bare;
+    const int imagesSet = harness.clipboard.imagesSet;
+    for (const QWidget* control :
+         {static_cast<const QWidget*>(&empty), static_cast<const QWidget*>(&bare)}) {
+        copy(*control);
+        EXPECT_TRUE(harness.clipboard.image.isNull());
+    }
+    EXPECT_EQ(harness.clipboard.imagesSet, imagesSet);
 }
 
 TEST_F(CopyActiveControlTest, NoOrAnotherButtonLeaveTheClipboardAlone) {

@@ -17,13 +17,17 @@ class FakeClipboard final : public Clipboard {
         ++clears;
     }
     void setText(const std::string& value) override { text = value; }
-    void setImage(const QImage& value) override { image = value; }
+    void setImage(const QImage& value) override {
+        image = value;
+        ++imagesSet;
+    }
     void setPictureFromFile(const std::string& hostPath) override { picturePath = hostPath; }
 
     std::string text;
     QImage image;
     std::string picturePath;
     int clears = 0;
+    int imagesSet = 0;
 };
 
 }  // namespace velocarta::testing
