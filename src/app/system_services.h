@@ -4,6 +4,7 @@
 #include "platform/posix/posix_environment.h"
 #include "platform/posix/posix_file_copier.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_system_folders.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_instance_guard.h"
@@ -37,9 +38,11 @@ struct SystemServices {
     PosixFileCopier fileCopier;
     QtScreenSaverInhibitor screenSaver;
     SteadyClock clock;
-    Services services{prompter,  fileSystem,    screen,      processes,     clipboard,  windowOrder,
-                      help,      instanceGuard, environment, startupDevice, mainDevice, printer,
-                      diskSpace, fileCopier,    screenSaver, clock,         &EndProgram};
+    PosixSystemFolders systemFolders{environment};
+    Services services{prompter,    fileSystem,    screen,        processes,   clipboard,
+                      windowOrder, help,          instanceGuard, environment, startupDevice,
+                      mainDevice,  printer,       diskSpace,     fileCopier,  screenSaver,
+                      clock,       systemFolders, &EndProgram};
 
     static void EndProgram();
 };

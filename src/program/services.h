@@ -17,6 +17,7 @@
 #include "platform/qt/window_order.h"
 #include "platform/screen.h"
 #include "platform/screen_saver_inhibitor.h"
+#include "platform/system_folders.h"
 
 namespace velocarta {
 
@@ -43,6 +44,8 @@ struct Services {
     // Holds the desktop's screen saver off while a slide show plays.
     ScreenSaverInhibitor& screenSaver;
     MonotonicClock& clock;
+    // Where the screen saver's settings and the installed screen saver go.
+    SystemFolders& systemFolders;
     // Ends the run at once: every window closes, nothing more is asked.
     std::function<void()> endProgram;
 };

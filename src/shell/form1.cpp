@@ -11,6 +11,7 @@
 #include "program/controls.h"
 #include "program/program.h"
 #include "reading/reading_room.h"
+#include "screensaver/screen_saver.h"
 #include "shell/program_windows.h"
 #include "yearimages/year_images.h"
 
@@ -27,7 +28,14 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     yearImages_ = std::make_unique<YearImages>(program, *this);
     browser_ = std::make_unique<YearBrowser>(program, *this, reading_->viewer());
     booklet_ = std::make_unique<BookletPanel>(program, *this);
-    parts_ = {reading_.get(), yearImages_.get(), browser_.get(), booklet_.get()};
+    // Until the media store's copy panel is here, the screen saver's copy offer copies
+    // nothing and says so.
+    screenSaver_ = std::make_unique<ScreenSaver>(
+        program, *this, reading_->viewer(),
+        [](const std::function<void(bool copied)>& done) { done(false); });
+    browser_->onPhotoRightClick([this] { screenSaver_->OpenPhotoList(); });
+    parts_ = {reading_.get(), yearImages_.get(), browser_.get(), booklet_.get(),
+              screenSaver_.get()};
 
     // Exit ends the row of year buttons, after them in the keyboard's order.
     cmdExit_ = MakeCommandButton(Frame1_, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
@@ -39,6 +47,7 @@ Form1::Form1(Program& program, ProgramWindows& windows)
 Form1::~Form1() {
     // The parts go before the surface their controls live on.
     parts_.clear();
+    screenSaver_.reset();
     booklet_.reset();
     browser_.reset();
     yearImages_.reset();
