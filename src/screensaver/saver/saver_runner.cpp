@@ -96,6 +96,8 @@ int RunSaverInOwnWindow(int& argc, char** argv, const SaverSettings& settings) {
                        clock, timer);
     QObject::connect(&window, &SaverWindow::finished, &app, &QApplication::quit);
     const QuitOnEndSignals endSignals(app);
+    // The whole screen also where no window manager honours the full-screen state.
+    window.setGeometry(screen->geometry());
     window.showFullScreen();
     window.activateWindow();
     player.start();
