@@ -86,6 +86,9 @@ void ScreenSaverPanel::BuildControls(QWidget* surface) {
     Option1_1_ = new QRadioButton(QStringLiteral("Selected Photos"), pnlSSaver_);
     Option1_1_->setObjectName(QStringLiteral("Option1_1"));
     Option1_1_->setGeometry(PixelsOfTwips({3120, 3480, 2055, 375}));
+    for (QRadioButton* option : {Option1_0_, Option1_1_}) {
+        option->setAccessibleName(option->text());
+    }
 
     Label9_ = new QLabel(QStringLiteral("Select the photo delay:"), pnlSSaver_);
     Label9_->setObjectName(QStringLiteral("Label9"));

@@ -29,6 +29,8 @@ class PartWindow : public QMainWindow, public MainWindow {
     void onFormLostFocus(std::function<void()>) override {}
     void focusYearButton(int) override {}
 
+    ScreenSaver& part() { return *part_; }
+
   private:
     MainLayout layout_;
     QWidget* surface_;

@@ -2,6 +2,7 @@
 // real clicks.
 #include <fstream>
 
+#include "part_window.h"
 #include "screen_saver_fixture.h"
 
 namespace velocarta {
@@ -224,6 +225,40 @@ TEST_F(PhotoList, WithoutAPhotoOnShowThereIsNothingToAdd) {
     pick(1);
     EXPECT_TRUE(add()->isEnabled());
     EXPECT_TRUE(toClipboard()->isEnabled());
+}
+
+TEST_F(PhotoList, EveryControlHasANameAScreenReaderSpeaks) {
+    pick(1);
+    rightClickPhoto();
+    for (QWidget* widget : list()->findChildren<QWidget*>()) {
+        const std::string name = widget->objectName().toStdString();
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            EXPECT_FALSE(button->text().isEmpty()) << name;
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            // A label's text is what a reader speaks; a picture says what it shows.
+            EXPECT_TRUE(label->accessibleName().isEmpty()) << name;
+            EXPECT_FALSE(label->text().isEmpty() && label->accessibleDescription().isEmpty())
+                << name;
+        } else {
+            EXPECT_FALSE(widget->accessibleName().isEmpty()) << name;
+        }
+    }
+}
+
+TEST_F(PhotoList, AWindowThatCoversTheMainWindowClosesIt) {
+    pick(1);
+    testing::PartWindow window(program(),
+                               [](const std::function<void(bool)>& done) { done(false); });
+    window.part().OpenPhotoList();
+    QWidget* shown = list();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(add()->isEnabled());
+    window.part().ClosePhotoList();
+    EXPECT_EQ(harness.windowOrder.calls.back(), std::make_pair(shown, TopMode::NotTopmost));
+    EXPECT_EQ(list(), nullptr);
+    EXPECT_FALSE(window.part().photoListLoaded());
+    window.part().ClosePhotoList();  // nothing open: nothing to do
+    EXPECT_EQ(harness.windowOrder.calls.back(), std::make_pair(shown, TopMode::NotTopmost));
 }
 
 }  // namespace
