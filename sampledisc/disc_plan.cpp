@@ -305,7 +305,6 @@ DiscPlan MakeDiscPlan() {
     plan.startupSound = StartupSound("").rel;
     plan.helpFile = HelpFile("").rel;
     plan.helpText = "program/help.txt";
-    plan.screenSaver = ScreenSaverProgram("").rel;
     return plan;
 }
 

@@ -77,7 +77,6 @@ struct DiscPlan {
     std::string startupSound;
     std::string helpFile;
     std::string helpText;
-    std::string screenSaver;
 };
 
 DiscPlan MakeDiscPlan();

@@ -260,7 +260,6 @@ GenerationSummary GenerateSampleDisc(const GeneratorInput& input) {
     const fs::path& program = input.programDir;
     out.write(program, plan.startupSound, WriteWav(StartupPassby()), Folder::Program);
     out.write(program, plan.helpFile, WriteHelpHtml(texts.at(plan.helpText)), Folder::Program);
-    out.write(program, plan.screenSaver, ScreenSaverScript(), Folder::Program, Mode::Executable);
     return summary;
 }
 

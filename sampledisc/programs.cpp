@@ -11,13 +11,4 @@ std::string CodecInstallerScript() {
            "exit 0\n";
 }
 
-std::string ScreenSaverScript() {
-    return "#!/bin/sh\n"
-           "# The Vantrel Velocarta 2000 screen saver: a stand-in until the real one is built.\n"
-           "echo \"The Vantrel Velocarta 2000 screen saver\"\n"
-           "echo \"It reads its photo folder and delay from Vantrel2000.ini (section\"\n"
-           "echo \"Vantrel2000, keys VantrelPath and Interval); this stand-in shows nothing.\"\n"
-           "exit 0\n";
-}
-
 }  // namespace velocarta::sampledisc

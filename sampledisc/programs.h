@@ -4,10 +4,8 @@
 
 namespace velocarta::sampledisc {
 
-// The two programs the product starts but does not contain, as harmless POSIX shell
-// scripts that say what they are and end with success: the video codec installer of the
-// disc and the screen saver of the program folder.
+// The video codec installer of the disc, a program the product starts but does not
+// contain, as a harmless POSIX shell script that says what it is and ends with success.
 std::string CodecInstallerScript();
-std::string ScreenSaverScript();
 
 }  // namespace velocarta::sampledisc

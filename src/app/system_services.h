@@ -5,6 +5,7 @@
 #include "platform/posix/posix_environment.h"
 #include "platform/posix/posix_file_copier.h"
 #include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_system_folders.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_instance_guard.h"
@@ -39,10 +40,11 @@ struct SystemServices {
     QtScreenSaverInhibitor screenSaver;
     SteadyClock clock;
     FileRegistry registry{DefaultRegistryText(), RegistryFiles(environment)};
+    PosixSystemFolders systemFolders{environment};
     Services services{prompter,    fileSystem, screen,        processes,   clipboard,
                       windowOrder, help,       instanceGuard, environment, startupDevice,
                       mainDevice,  printer,    diskSpace,     fileCopier,  screenSaver,
-                      clock,       registry,   &EndProgram};
+                      clock,       registry,   systemFolders, &EndProgram};
 
     static void EndProgram();
 };

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -44,6 +45,9 @@ class YearBrowser : public QObject, public MainWindowPart {
     // depends on it.
     void SetTopicButtons();
     void FocusYearButton(int index);
+    // Runs when the photo is pressed with the right button, once the screen saver's
+    // selection folder is made: the screen saver's photo list opens.
+    void onPhotoRightClick(std::function<void()> handler) { photoRightClick_ = std::move(handler); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,6 +99,7 @@ class YearBrowser : public QObject, public MainWindowPart {
     MainWindow& mainWindow_;
     TextViewer& viewer_;
     std::unique_ptr<PhotoCache> photoCache_;
+    std::function<void()> photoRightClick_;
     OnShow::Subscription onShow_;
     // Raised by every pick by button, Space or photo click; Space then only presses.
     bool yearPicked_ = false;

@@ -68,6 +68,9 @@ void YearBrowser::Image4_MouseDown(Qt::MouseButton button) {
         } catch (const FileSystemError&) {
             // It exists already, or cannot be made: the list says so when it is used.
         }
+        if (photoRightClick_) {
+            photoRightClick_();
+        }
         return;
     }
     yearPicked_ = true;

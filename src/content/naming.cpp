@@ -60,7 +60,7 @@ std::string RichText(std::string_view name) {
 }  // namespace
 
 std::string PhotoCode(std::string_view path) {
-    const auto pos = path.find(kPhotoFolder);
+    const auto pos = path.rfind(kPhotoFolder);
     if (pos == std::string_view::npos) {
         return {};
     }
@@ -68,11 +68,20 @@ std::string PhotoCode(std::string_view path) {
 }
 
 std::string PhotoFileName(std::string_view path) {
-    const auto pos = path.find(kPhotoFolder);
+    const auto pos = path.rfind(kPhotoFolder);
     if (pos == std::string_view::npos) {
         return {};
     }
     return std::string(path.substr(pos + kPhotoFolder.size()));
+}
+
+std::optional<ContentFile> PhotoOnShowFile(std::string_view photoPath) {
+    const std::size_t folder = photoPath.rfind(kPhotoFolder);
+    if (folder == std::string_view::npos || folder + kPhotoFolder.size() == photoPath.size()) {
+        return std::nullopt;
+    }
+    return ContentFile{std::string(photoPath.substr(0, folder)),
+                       std::string(photoPath.substr(folder))};
 }
 
 std::string CaptionYY(std::string_view caption) {

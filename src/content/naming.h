@@ -19,12 +19,19 @@ inline constexpr std::string_view kMoviePattern = "/movies/*.avi";
 // The caption of the year panel before anything was picked.
 inline constexpr std::string_view kNothingChosen = "panYear";
 
+// A photo path is a root, "/vantrels/" and the file name; the photo folder that counts is
+// the last one, as a root may be a folder named vantrels itself.
+
 // The two characters after "/vantrels/" in a photo path (upper case, as the catalogue holds
 // names); "" when the path holds no photo folder.
 std::string PhotoCode(std::string_view path);
 
 // The file name of a photo path: everything after "/vantrels/".
 std::string PhotoFileName(std::string_view path);
+
+// The photo on show as a file of its root ("/vantrels/" and the file name below it); nothing
+// when no photo is on show.
+std::optional<ContentFile> PhotoOnShowFile(std::string_view photoPath);
 
 // Characters 3 and 4 of a caption, the two-digit year of a model year ("1965" -> "65",
 // "2000" -> "00"); shorter captions give what they have.

@@ -25,16 +25,6 @@ std::vector<std::string> PhotoPageLines(std::string_view caption) {
     return lines;
 }
 
-std::optional<ContentFile> PhotoOnShowFile(std::string_view photoPath) {
-    // The last photo folder: a root may hold a folder of that name itself.
-    const std::size_t folder = photoPath.rfind(kPhotoFolder);
-    if (folder == std::string_view::npos || folder + kPhotoFolder.size() == photoPath.size()) {
-        return std::nullopt;
-    }
-    return ContentFile{std::string(photoPath.substr(0, folder)),
-                       std::string(photoPath.substr(folder))};
-}
-
 std::string PhotoPageTitle(std::string_view caption) {
     std::string title = "The Vantrel Velocarta";
     const std::string_view shown = ShownCaption(caption);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "content/content_file.h"
+#include "content/naming.h"
 
 namespace velocarta {
 
@@ -17,10 +18,6 @@ inline constexpr int kPhotoPageY = 3000;
 // Eight blank lines, the product's name and the caption on show each after twelve blanks,
 // with a blank line after each.
 std::vector<std::string> PhotoPageLines(std::string_view caption);
-
-// The file of the photo on show, from its catalogue path (the root, "/vantrels/" and the
-// file name); nothing when no photo is on show.
-std::optional<ContentFile> PhotoOnShowFile(std::string_view photoPath);
 
 // The name of a photo page's print job, which also names its PDF file.
 std::string PhotoPageTitle(std::string_view caption);

@@ -18,6 +18,7 @@
 #include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/screen_saver_inhibitor.h"
+#include "platform/system_folders.h"
 
 namespace velocarta {
 
@@ -46,6 +47,8 @@ struct Services {
     MonotonicClock& clock;
     // Settings other programs leave for this one: where the system-information program is.
     Registry& registry;
+    // Where the screen saver's settings and the installed screen saver go.
+    SystemFolders& systemFolders;
     // Ends the run at once: every window closes, nothing more is asked.
     std::function<void()> endProgram;
 };

@@ -13,6 +13,7 @@
 #include "program/controls.h"
 #include "program/program.h"
 #include "reading/reading_room.h"
+#include "screensaver/screen_saver.h"
 #include "shell/program_windows.h"
 #include "tools/utility_menus.h"
 #include "yearimages/year_images.h"
@@ -32,8 +33,16 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     booklet_ = std::make_unique<BookletPanel>(program, *this);
     utilities_ = std::make_unique<UtilityMenus>(program, *this);
     photoPrinting_ = std::make_unique<PhotoPrinting>(program, *this);
-    parts_ = {reading_.get(), yearImages_.get(), browser_.get(),
-              booklet_.get(), utilities_.get(),  photoPrinting_.get()};
+    // Until the media store's copy panel is here, the screen saver's copy offer copies
+    // nothing and says so.
+    screenSaver_ = std::make_unique<ScreenSaver>(
+        program, *this, reading_->viewer(),
+        [](const std::function<void(bool copied)>& done) { done(false); });
+    browser_->onPhotoRightClick([this] { screenSaver_->OpenPhotoList(); });
+    // The advertisement takes the photo list off the screen first.
+    yearImages_->setScreenSaverListCloser([this] { screenSaver_->ClosePhotoList(); });
+    parts_ = {reading_.get(),   yearImages_.get(),    browser_.get(),    booklet_.get(),
+              utilities_.get(), photoPrinting_.get(), screenSaver_.get()};
 
     // Exit ends the row of year buttons, after them in the keyboard's order.
     cmdExit_ = MakeCommandButton(Frame1_, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
@@ -45,6 +54,7 @@ Form1::Form1(Program& program, ProgramWindows& windows)
 Form1::~Form1() {
     // The parts go before the surface their controls live on.
     parts_.clear();
+    screenSaver_.reset();
     photoPrinting_.reset();
     utilities_.reset();
     booklet_.reset();

@@ -21,6 +21,7 @@ class Program;
 class ProgramWindows;
 class ReadingRoom;
 class UtilityMenus;
+class ScreenSaver;
 class YearBrowser;
 class YearImages;
 
@@ -85,6 +86,7 @@ class Form1 : public QMainWindow, public MainWindow {
     std::unique_ptr<BookletPanel> booklet_;
     std::unique_ptr<UtilityMenus> utilities_;
     std::unique_ptr<PhotoPrinting> photoPrinting_;
+    std::unique_ptr<ScreenSaver> screenSaver_;
     std::vector<MainWindowPart*> parts_;
 };
 

@@ -97,6 +97,27 @@ INSTANTIATE_TEST_SUITE_P(PosixFileCopier, PartialFileKinds,
                              return info.param == PartialFiles::Unnamed ? "Unnamed" : "Named";
                          });
 
+TEST_P(PartialFileKinds, ACopyOfAProgramIsAProgram) {
+    TempFolder folder;
+    const std::string program = folder.writeFile("/bin/Vantrel2000.scr", "#!/bin/sh\n");
+    const std::string photo = folder.writeFile("/disc/65A.JPG", "photo");
+    ::chmod(program.c_str(), 0750);
+    const mode_t mask = ::umask(0022);
+    PosixFileCopier copier(GetParam());
+    for (const auto& [source, target] : {std::pair{program, folder.path() + "/copy.scr"},
+                                         std::pair{photo, folder.path() + "/copy.jpg"}}) {
+        auto copy = copier.open(source, target);
+        copy->transfer(copy->length());
+        copy->commit();
+    }
+    ::umask(mask);
+    struct stat info {};
+    ASSERT_EQ(::stat((folder.path() + "/copy.scr").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0755u);  // run by those who may read it
+    ASSERT_EQ(::stat((folder.path() + "/copy.jpg").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
 TEST(PosixFileCopier, OneFileUnderTwoNamesIsTheSameFile) {
     TempFolder folder;
     const std::string photo = folder.writeFile("/vantrels/65A.JPG", Contents(1'000));

@@ -8,6 +8,7 @@ namespace velocarta::testing {
 ShellHarness::ShellHarness() {
     environment.variables["VELOCARTA_DRIVES"] = disc.path();
     addPhoto("64A.JPG");
+    systemFolders.folder = configuration.path() + "/velocarta";
 }
 
 ShellHarness::~ShellHarness() {
@@ -17,10 +18,10 @@ ShellHarness::~ShellHarness() {
 }
 
 Program& ShellHarness::create(const std::string& commandLine) {
-    services = std::make_unique<Services>(
-        Services{prompter, *fileSystem, screen, processes, clipboard, windowOrder, help,
-                 instanceGuard, environment, startupDevice, mainDevice, *printerService, diskSpace,
-                 fileCopier, screenSaver, clock, registry, [this] { ++endProgramCalls; }});
+    services = std::make_unique<Services>(Services{
+        prompter, *fileSystem, screen, processes, clipboard, windowOrder, help, instanceGuard,
+        environment, startupDevice, mainDevice, *printerService, diskSpace, fileCopier, screenSaver,
+        clock, registry, systemFolders, [this] { ++endProgramCalls; }});
     state = std::make_unique<Program>(*services, program.path(), commandLine);
     windows = std::make_unique<ProgramWindows>(*state);
     return *state;

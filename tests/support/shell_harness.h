@@ -13,6 +13,7 @@
 #include "support/fake_registry.h"
 #include "support/fake_screen_saver.h"
 #include "support/fake_services.h"
+#include "support/fake_system_folders.h"
 #include "support/fake_timing.h"
 #include "support/temp_folder.h"
 
@@ -60,6 +61,9 @@ class ShellHarness {
     FakeScreenSaverInhibitor screenSaver;
     FakeClock clock;
     FakeRegistry registry;
+    // The user's configuration: the screen saver's settings folder lies in it, not yet made.
+    TempFolder configuration;
+    FakeSystemFolders systemFolders;
     int endProgramCalls = 0;
 
     std::unique_ptr<Services> services;

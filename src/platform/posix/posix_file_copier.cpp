@@ -84,6 +84,7 @@ class PosixOpenFileCopy final : public OpenFileCopy {
         if (unnamed_ && ProcFdAvailable()) {
             out_ = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
             if (out_ >= 0) {
+                keepExecutable(sourceInfo);
                 return;
             }
             // EISDIR: a kernel that does not know O_TMPFILE; EOPNOTSUPP: a file system
@@ -102,6 +103,7 @@ class PosixOpenFileCopy final : public OpenFileCopy {
                 Fail(error);
             }
         }
+        keepExecutable(sourceInfo);
     }
 
     ~PosixOpenFileCopy() override {
@@ -173,6 +175,19 @@ class PosixOpenFileCopy final : public OpenFileCopy {
     }
 
   private:
+    // A copy of a program is a program too: those who may read the copy may run it, as
+    // cp does it.
+    void keepExecutable(const struct stat& sourceInfo) {
+        struct stat copyInfo {};
+        if ((sourceInfo.st_mode & 0111) == 0 || ::fstat(out_, &copyInfo) != 0) {
+            return;
+        }
+        const mode_t mode = copyInfo.st_mode & 0777;
+        if (::fchmod(out_, mode | ((mode & 0444) >> 2)) != 0) {
+            Fail(errno);
+        }
+    }
+
     // Gives the unnamed file a name; false when that name is taken. Throws on other failures.
     bool linkAs(const std::string& name) {
         const std::string self = "/proc/self/fd/" + std::to_string(out_);
