@@ -32,14 +32,15 @@ struct SystemServices {
     PosixEnvironment environment;
     QtMediaDevice startupDevice;
     QtMediaDevice mainDevice;
+    QtMediaDevice movieDevice;
     QtPrinter printer;
     PosixDiskSpace diskSpace;
     PosixFileCopier fileCopier;
     QtScreenSaverInhibitor screenSaver;
     SteadyClock clock;
-    Services services{prompter,  fileSystem,    screen,      processes,     clipboard,  windowOrder,
-                      help,      instanceGuard, environment, startupDevice, mainDevice, printer,
-                      diskSpace, fileCopier,    screenSaver, clock,         &EndProgram};
+    Services services{prompter, fileSystem,    screen,      processes,     clipboard,  windowOrder,
+                      help,     instanceGuard, environment, startupDevice, mainDevice, movieDevice,
+                      printer,  diskSpace,     fileCopier,  screenSaver,   clock,      &EndProgram};
 
     static void EndProgram();
 };

@@ -16,6 +16,7 @@ class QPushButton;
 namespace velocarta {
 
 class BookletPanel;
+class MoviesAndSounds;
 class Program;
 class ProgramWindows;
 class ReadingRoom;
@@ -81,6 +82,7 @@ class Form1 : public QMainWindow, public MainWindow {
     std::unique_ptr<YearImages> yearImages_;
     std::unique_ptr<YearBrowser> browser_;
     std::unique_ptr<BookletPanel> booklet_;
+    std::unique_ptr<MoviesAndSounds> media_;
     std::vector<MainWindowPart*> parts_;
 };
 

@@ -52,6 +52,10 @@ class ShellHarness {
     FakeEnvironment environment;
     FakeMediaDevice startupDevice;
     FakeMediaDevice mainDevice;
+    FakeMediaDevice movieDevice;
+    // Tests that play for real put real devices here.
+    MediaDevice* mainDeviceInUse = &mainDevice;
+    MediaDevice* movieDeviceInUse = &movieDevice;
     FakePrinter printer;
     FakeDiskSpace diskSpace;
     PosixFileCopier fileCopier;
