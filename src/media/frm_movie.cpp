@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
+#include <algorithm>
 
 #include "media/codec_installer.h"
 #include "media/media_tables.h"
@@ -78,6 +79,7 @@ frmMovie::frmMovie(Program& program, MainWindow& mainWindow, std::string movieRo
         });
         optMovie_[i] = option;
     }
+    FitOptionCaptions();
 
     SSCommand2_ = MakeCommandButton(this, QStringLiteral("SSCommand2"), QStringLiteral("Help"));
     SSCommand2_->setGeometry(PixelsOfTwips(kHelp));
@@ -85,6 +87,25 @@ frmMovie::frmMovie(Program& program, MainWindow& mainWindow, std::string movieRo
     SSCommand1_ = MakeCommandButton(this, QStringLiteral("SSCommand1"), QStringLiteral("Exit"));
     SSCommand1_->setGeometry(PixelsOfTwips(kExit));
     connect(SSCommand1_, &QPushButton::clicked, this, &frmMovie::SSCommand1_Click);
+}
+
+void frmMovie::FitOptionCaptions() {
+    // One size for all, the largest at which every caption shows whole at its place.
+    QFont font = this->font();
+    auto fits = [this] {
+        return std::all_of(optMovie_.begin(), optMovie_.end(), [](const QRadioButton* option) {
+            return option->isHidden() || option->sizeHint().width() <= option->width();
+        });
+    };
+    for (;;) {
+        for (QRadioButton* option : optMovie_) {
+            option->setFont(font);
+        }
+        if (fits() || font.pointSize() <= 6) {
+            break;
+        }
+        font.setPointSize(font.pointSize() - 1);
+    }
 }
 
 frmMovie::~frmMovie() {

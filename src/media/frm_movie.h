@@ -54,6 +54,7 @@ class frmMovie final : public QWidget {
     // "ER045" with what the device said, if anything; the window stays usable.
     void ReportMovieError(std::string_view reason = {});
     void ShowDeviceMode();
+    void FitOptionCaptions();
     void CloseDevice();
     // The device closed and free of this window: no listener, no display window.
     void ReleaseDevice();

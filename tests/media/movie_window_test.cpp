@@ -61,6 +61,8 @@ TEST_F(MovieWindowTest, OffersSixMoviesAtTheirPlaces) {
         EXPECT_TRUE(button->isVisible()) << option.index;
         EXPECT_EQ(button->text().toStdString(), option.caption);
         EXPECT_EQ(button->geometry(), option.place) << option.index;
+        // The whole caption shows.
+        EXPECT_LE(button->sizeHint().width(), button->width()) << option.index;
     }
     for (int hidden : {5, 6}) {
         EXPECT_FALSE(movieControl(optionName(hidden).c_str())->isVisible()) << hidden;
@@ -68,6 +70,20 @@ TEST_F(MovieWindowTest, OffersSixMoviesAtTheirPlaces) {
     EXPECT_EQ(movieControl<QPushButton>("SSCommand2")->text(), QStringLiteral("Help"));
     EXPECT_EQ(movieControl<QPushButton>("SSCommand1")->text(), QStringLiteral("Exit"));
     EXPECT_EQ(movieControl("PicMovie")->geometry(), QRect(8, 8, 321, 217));
+}
+
+TEST_F(MovieWindowTest, EveryControlSaysWhatItIs) {
+    openMovieWindow();
+    EXPECT_EQ(movieControl("PicMovie")->accessibleName(), QStringLiteral("Movie"));
+    for (QWidget* control : movieWindow()->findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        EXPECT_TRUE(button != nullptr ? !button->text().isEmpty()
+                                      : !control->accessibleName().isEmpty())
+            << control->objectName().toStdString();
+    }
 }
 
 TEST_F(MovieWindowTest, AnOptionClosesWhatIsOpenAndOpensItsMovie) {

@@ -54,6 +54,7 @@ TEST_F(SoundPanelTest, ControlsLieAtTheirDesignedPlaces) {
         EXPECT_EQ(label->text().toStdString(), row.label);
         EXPECT_EQ(label->geometry().topLeft(), row.labelAt) << row.index;
         EXPECT_EQ(label->buddy(), button);
+        EXPECT_LE(label->sizeHint().width(), label->width()) << row.label;
     }
     EXPECT_EQ(soundPanel()->findChildren<QPushButton*>().size(), 27u + 2u);
     EXPECT_EQ(soundControl<QLabel>("Label10")->text(), QStringLiteral("Automobile Sound Effects"));
