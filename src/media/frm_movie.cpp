@@ -224,9 +224,7 @@ void frmMovie::ReportMovieError(std::string_view reason) {
 
 void frmMovie::SSCommand2_Click() {
     waitingForInstaller_ = true;
-    setEnabled(false);
-    OfferCodecInstaller(program_, mainWindow_);
-    setEnabled(true);
+    OfferCodecInstaller(program_, mainWindow_, this);
     waitingForInstaller_ = false;
     mainWindow_.widget()->setEnabled(false);
     SSCommand2_->setFocus();
