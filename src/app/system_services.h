@@ -34,6 +34,7 @@ struct SystemServices {
     PosixEnvironment environment;
     QtMediaDevice startupDevice;
     QtMediaDevice mainDevice;
+    QtMediaDevice movieDevice;
     QtPrinter printer;
     PosixDiskSpace diskSpace;
     PosixFileCopier fileCopier;
@@ -41,10 +42,10 @@ struct SystemServices {
     SteadyClock clock;
     FileRegistry registry{DefaultRegistryText(), RegistryFiles(environment)};
     PosixSystemFolders systemFolders{environment};
-    Services services{prompter,    fileSystem, screen,        processes,   clipboard,
-                      windowOrder, help,       instanceGuard, environment, startupDevice,
-                      mainDevice,  printer,    diskSpace,     fileCopier,  screenSaver,
-                      clock,       registry,   systemFolders, &EndProgram};
+    Services services{prompter,    fileSystem,  screen,        processes,     clipboard,
+                      windowOrder, help,        instanceGuard, environment,   startupDevice,
+                      mainDevice,  movieDevice, printer,       diskSpace,     fileCopier,
+                      screenSaver, clock,       registry,      systemFolders, &EndProgram};
 
     static void EndProgram();
 };

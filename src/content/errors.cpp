@@ -96,12 +96,17 @@ std::string_view ErrorBody(std::string_view code) {
     return {};
 }
 
-std::string ComposeErrorMessage(std::string_view code) {
+std::string ComposeErrorMessage(std::string_view code, std::string_view reason) {
     std::string message = "Error number: ";
     message += code;
     message += kLineBreak;
     message += kLineBreak;
     message += ErrorBody(code);
+    if (!reason.empty()) {
+        message += kLineBreak;
+        message += kLineBreak;
+        message += reason;
+    }
     if (!IsInputError(code)) {
         message += kLineBreak;
         message += kLineBreak;
@@ -110,9 +115,10 @@ std::string ComposeErrorMessage(std::string_view code) {
     return message;
 }
 
-ErrorReport DecideErrorReport(std::string_view code, bool failurePending, int yearButtonIndex) {
+ErrorReport DecideErrorReport(std::string_view code, bool failurePending, int yearButtonIndex,
+                              std::string_view reason) {
     ErrorReport report;
-    report.message.text = ComposeErrorMessage(code);
+    report.message.text = ComposeErrorMessage(code, reason);
     report.message.title = kProductTitle;
     if (IsRetryCode(code)) {
         report.message.buttons = Buttons::RetryCancel;

@@ -12,8 +12,9 @@ namespace velocarta {
 std::string_view ErrorBody(std::string_view code);
 
 // "Error number: " + code, two line breaks and the body, then (except for the two input
-// errors of the booklet dialog) two line breaks and the line about the disc.
-std::string ComposeErrorMessage(std::string_view code);
+// errors of the booklet dialog) two line breaks and the line about the disc. A reason (what
+// a service said of its failure) goes in a paragraph of its own after the body.
+std::string ComposeErrorMessage(std::string_view code, std::string_view reason = {});
 
 // How a numbered message is shown and what follows it.
 struct ErrorReport {
@@ -29,7 +30,8 @@ struct ErrorReport {
 
 // failurePending: the report comes from a trapped failure rather than from a lookup that
 // found nothing; only the latter moves the focus.
-ErrorReport DecideErrorReport(std::string_view code, bool failurePending, int yearButtonIndex);
+ErrorReport DecideErrorReport(std::string_view code, bool failurePending, int yearButtonIndex,
+                              std::string_view reason = {});
 
 // The focus rule: the year button after the one on show, button 1 after 2000 (37) and
 // when nothing is on show (0).

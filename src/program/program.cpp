@@ -25,9 +25,10 @@ Program::Program(Services& services, std::string programFolder, std::string comm
     }
 }
 
-ErrorOutcome Program::ShowError(std::string_view code, ErrorSource source) {
+ErrorOutcome Program::ShowError(std::string_view code, ErrorSource source,
+                                std::string_view reason) {
     const ErrorReport report =
-        DecideErrorReport(code, source == ErrorSource::Trap, onShow.yearButtonIndex());
+        DecideErrorReport(code, source == ErrorSource::Trap, onShow.yearButtonIndex(), reason);
     const Answer answer = services.prompter.ask(report.message);
     if (report.offersRetry) {
         if (answer == Answer::Retry) {
@@ -59,6 +60,18 @@ bool Program::BuildPhotoList() {
         return false;
     }
     photos = std::move(*catalogue);
+    return true;
+}
+
+bool Program::BuildMovieList() {
+    auto list = MovieList::Build(services.fileSystem, contentPath, [this](const FileSystemError&) {
+        return ShowError("ER055", ErrorSource::Trap) == ErrorOutcome::Retry ? RetryChoice::Retry
+                                                                            : RetryChoice::GiveUp;
+    });
+    if (!list) {
+        return false;
+    }
+    movies = std::move(*list);
     return true;
 }
 

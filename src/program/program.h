@@ -61,12 +61,18 @@ class Program {
     int photoDelay = 1000;
 
     // Shows the numbered message of `code`. An OK box enables the main window again and,
-    // after a lookup, moves the focus to the year button after the year on show.
-    ErrorOutcome ShowError(std::string_view code, ErrorSource source);
+    // after a lookup, moves the focus to the year button after the year on show. `reason`:
+    // what the failing service said, shown under the numbered text.
+    ErrorOutcome ShowError(std::string_view code, ErrorSource source, std::string_view reason = {});
 
     // The catalogue of every photo under PhotoRoot; false when the user gave up on a
     // failed listing (the program is then ending).
     bool BuildPhotoList();
+
+    // The disc's movies (ContentPath + "/movies/*.avi"), built at start-up and again before
+    // the movies are copied; the same answer as BuildPhotoList.
+    MovieList movies;
+    bool BuildMovieList();
 
     // Ends the program at once, without the exit question.
     void EndProgram();

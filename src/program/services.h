@@ -34,10 +34,11 @@ struct Services {
     HelpViewer& help;
     InstanceGuard& instanceGuard;
     Environment& environment;
-    // The start-up window's multimedia device (the start-up sound) and the main window's
-    // (sound effects).
+    // The start-up window's multimedia device (the start-up sound), the main window's
+    // (sound effects) and the movie window's.
     MediaDevice& startupDevice;
     MediaDevice& mainDevice;
+    MediaDevice& movieDevice;
     Printer& printer;
     // The free space of the disk the copies go to, and the copier that writes them.
     DiskSpace& diskSpace;

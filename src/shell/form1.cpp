@@ -8,6 +8,7 @@
 #include "browser/year_browser.h"
 #include "content/text.h"
 #include "content/utilities.h"
+#include "media/movies_and_sounds.h"
 #include "printing/booklet_panel.h"
 #include "printing/photo_printing.h"
 #include "program/controls.h"
@@ -41,8 +42,9 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     browser_->onPhotoRightClick([this] { screenSaver_->OpenPhotoList(); });
     // The advertisement takes the photo list off the screen first.
     yearImages_->setScreenSaverListCloser([this] { screenSaver_->ClosePhotoList(); });
-    parts_ = {reading_.get(),   yearImages_.get(),    browser_.get(),    booklet_.get(),
-              utilities_.get(), photoPrinting_.get(), screenSaver_.get()};
+    media_ = std::make_unique<MoviesAndSounds>(program, *this);
+    parts_ = {reading_.get(),   yearImages_.get(),    browser_.get(),     booklet_.get(),
+              utilities_.get(), photoPrinting_.get(), screenSaver_.get(), media_.get()};
 
     // Exit ends the row of year buttons, after them in the keyboard's order.
     cmdExit_ = MakeCommandButton(Frame1_, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
@@ -54,6 +56,7 @@ Form1::Form1(Program& program, ProgramWindows& windows)
 Form1::~Form1() {
     // The parts go before the surface their controls live on.
     parts_.clear();
+    media_.reset();
     screenSaver_.reset();
     photoPrinting_.reset();
     utilities_.reset();

@@ -16,6 +16,7 @@ class QPushButton;
 namespace velocarta {
 
 class BookletPanel;
+class MoviesAndSounds;
 class PhotoPrinting;
 class Program;
 class ProgramWindows;
@@ -87,6 +88,7 @@ class Form1 : public QMainWindow, public MainWindow {
     std::unique_ptr<UtilityMenus> utilities_;
     std::unique_ptr<PhotoPrinting> photoPrinting_;
     std::unique_ptr<ScreenSaver> screenSaver_;
+    std::unique_ptr<MoviesAndSounds> media_;
     std::vector<MainWindowPart*> parts_;
 };
 

@@ -80,7 +80,7 @@ void Form2::Form_Load() {
     PlayStartupSound();
     Timer1->start(5000);
     program_.startupPending = true;
-    if (!program_.BuildPhotoList()) {
+    if (!program_.BuildPhotoList() || !program_.BuildMovieList()) {
         return;
     }
     catalogueBuilt_ = true;

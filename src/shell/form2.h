@@ -11,7 +11,8 @@ class Program;
 class ProgramWindows;
 
 // The start-up window: refuses a second instance, finds the content, plays the start-up
-// sound, builds the photo catalogue and, five seconds later, opens the main window.
+// sound, builds the photo catalogue and the movie list and, five seconds later, opens the
+// main window.
 class Form2 : public QWidget {
     Q_OBJECT
 

@@ -54,6 +54,18 @@ TEST(ComposeErrorMessage, LinesJoinedWithCrLf) {
               "Make sure that the Vantrel Velocarta is in the CDROM drive.");
 }
 
+TEST(ComposeErrorMessage, AReasonStandsInAParagraphOfItsOwn) {
+    EXPECT_EQ(ComposeErrorMessage("ER045", "The movie \"/d/x.avi\" cannot be played: damage."),
+              "Error number: ER045\r\n\r\n Unable to load Vantrel Movie.\r\n\r\n"
+              "The movie \"/d/x.avi\" cannot be played: damage.\r\n\r\n"
+              "Make sure that the Vantrel Velocarta is in the CDROM drive.");
+    EXPECT_EQ(ComposeErrorMessage("ER034", "why"),
+              "Error number: ER034\r\n\r\n You must select both a Start Year and an End Year. "
+              "\r\n\r\nwhy");
+    EXPECT_EQ(DecideErrorReport("ER038", true, 5, "why").message.text,
+              ComposeErrorMessage("ER038", "why"));
+}
+
 TEST(DecideErrorReport, RetryCodesOfferRetryWithoutIcon) {
     for (const char* code : {"ER001", "ER037", "ER055"}) {
         const ErrorReport report = DecideErrorReport(code, false, 5);

@@ -284,8 +284,11 @@ TEST(Form1Accessibility, ControlsHaveNames) {
         EXPECT_TRUE(Find(&form, panel)->accessibleName().isEmpty()) << panel;
         EXPECT_FALSE(Find(&form, panel)->accessibleDescription().isEmpty()) << panel;
     }
+    // A button speaks its caption; one too small for a caption (a sound's play button) has
+    // a name that says what it does.
     for (QPushButton* button : form.findChildren<QPushButton*>()) {
-        EXPECT_FALSE(button->text().isEmpty()) << button->objectName().toStdString();
+        EXPECT_FALSE(button->text().isEmpty() && button->accessibleName().isEmpty())
+            << button->objectName().toStdString();
     }
     for (QWidget* widget : form.findChildren<QWidget*>()) {
         if (qobject_cast<QLabel*>(widget) == nullptr && widget->focusPolicy() != Qt::NoFocus &&

@@ -171,6 +171,48 @@ TEST(Form2Load, AFailedCatalogueListingOffersRetry) {
     EXPECT_TRUE(cancelled.start().ended());
 }
 
+TEST(Form2Load, ListsTheDiscsMoviesAfterThePhotos) {
+    ShellHarness harness;
+    harness.disc.writeFile("/movies/Kite1.avi");
+    harness.disc.writeFile("/movies/notes.txt");
+    Program& program = harness.start();
+    EXPECT_EQ(program.movies.names, std::vector<std::string>{"KITE1.AVI"});
+    EXPECT_TRUE(harness.prompter.shown().empty());
+
+    // A disc without movies has none to list: nothing is said.
+    ShellHarness none;
+    EXPECT_EQ(none.start().movies.count(), 0);
+    EXPECT_TRUE(none.prompter.shown().empty());
+}
+
+TEST(Form2Load, AFailedMovieListingOffersRetry) {
+    ShellHarness harness;
+    harness.disc.writeFile("/movies/Kite1.avi");
+    testing::FailingFileSystem failing;
+    // Listing steps 1 to 3 are the photo tests and the start-up sound's, 4 and 5 the
+    // catalogue's; step 6 is the movie list's first.
+    failing.failNextCalls = {6};
+    harness.fileSystem = &failing;
+    Program& program = harness.start();
+    ASSERT_EQ(harness.prompter.shown().size(), 1u);
+    EXPECT_EQ(harness.prompter.last().text.substr(0, 19), "Error number: ER055");
+    EXPECT_EQ(harness.prompter.last().buttons, Buttons::RetryCancel);
+    EXPECT_FALSE(program.ended());
+    EXPECT_EQ(program.movies.count(), 1);
+    harness.windows->form2().Timer1_Timer();
+    EXPECT_NE(harness.windows->form1(), nullptr);
+
+    ShellHarness cancelled;
+    testing::FailingFileSystem failingAgain;
+    failingAgain.failNextCalls = {6};
+    cancelled.fileSystem = &failingAgain;
+    cancelled.prompter.answerNext(Answer::Cancel);
+    EXPECT_TRUE(cancelled.start().ended());
+    // The main window never opens on a program that is ending.
+    cancelled.windows->form2().Timer1_Timer();
+    EXPECT_EQ(cancelled.windows->form1(), nullptr);
+}
+
 TEST(Form2Tick, WaitsForACatalogueThatIsStillBeingBuilt) {
     ShellHarness harness;
     testing::FailingFileSystem failing;

@@ -96,8 +96,13 @@ class FakeProcessRunner final : public ProcessRunner {
     }
     int startAndWait(const std::string& program, const std::vector<std::string>& args) override {
         record(program, args, true);
+        if (whileWaiting) {
+            whileWaiting(calls.back());
+        }
         return exitCode;
     }
+    // Runs while a program started with startAndWait runs, as window events do.
+    std::function<void(const ProcessCall&)> whileWaiting;
     std::vector<ProcessCall> calls;
     int exitCode = 0;
     bool failToStart = false;

@@ -18,10 +18,26 @@ ShellHarness::~ShellHarness() {
 }
 
 Program& ShellHarness::create(const std::string& commandLine) {
-    services = std::make_unique<Services>(Services{
-        prompter, *fileSystem, screen, processes, clipboard, windowOrder, help, instanceGuard,
-        environment, startupDevice, mainDevice, *printerService, diskSpace, fileCopier, screenSaver,
-        clock, registry, systemFolders, [this] { ++endProgramCalls; }});
+    services = std::make_unique<Services>(Services{prompter,
+                                                   *fileSystem,
+                                                   screen,
+                                                   processes,
+                                                   clipboard,
+                                                   windowOrder,
+                                                   help,
+                                                   instanceGuard,
+                                                   environment,
+                                                   startupDevice,
+                                                   *mainDeviceInUse,
+                                                   *movieDeviceInUse,
+                                                   *printerService,
+                                                   diskSpace,
+                                                   fileCopier,
+                                                   screenSaver,
+                                                   clock,
+                                                   registry,
+                                                   systemFolders,
+                                                   [this] { ++endProgramCalls; }});
     state = std::make_unique<Program>(*services, program.path(), commandLine);
     windows = std::make_unique<ProgramWindows>(*state);
     return *state;

@@ -54,6 +54,10 @@ class ShellHarness {
     FakeEnvironment environment;
     FakeMediaDevice startupDevice;
     FakeMediaDevice mainDevice;
+    FakeMediaDevice movieDevice;
+    // Tests that play for real put real devices here.
+    MediaDevice* mainDeviceInUse = &mainDevice;
+    MediaDevice* movieDeviceInUse = &movieDevice;
     FakePrinter printer;
     Printer* printerService = &printer;  // tests may put a real one here
     FakeDiskSpace diskSpace;
