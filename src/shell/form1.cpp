@@ -7,6 +7,7 @@
 
 #include "browser/year_browser.h"
 #include "content/text.h"
+#include "mediastore/media_store_panel.h"
 #include "printing/booklet_panel.h"
 #include "program/controls.h"
 #include "program/program.h"
@@ -27,7 +28,8 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     yearImages_ = std::make_unique<YearImages>(program, *this);
     browser_ = std::make_unique<YearBrowser>(program, *this, reading_->viewer());
     booklet_ = std::make_unique<BookletPanel>(program, *this);
-    parts_ = {reading_.get(), yearImages_.get(), browser_.get(), booklet_.get()};
+    mediaStore_ = std::make_unique<MediaStorePanel>(program, *this);
+    parts_ = {reading_.get(), yearImages_.get(), browser_.get(), booklet_.get(), mediaStore_.get()};
 
     // Exit ends the row of year buttons, after them in the keyboard's order.
     cmdExit_ = MakeCommandButton(Frame1_, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
@@ -39,6 +41,7 @@ Form1::Form1(Program& program, ProgramWindows& windows)
 Form1::~Form1() {
     // The parts go before the surface their controls live on.
     parts_.clear();
+    mediaStore_.reset();
     booklet_.reset();
     browser_.reset();
     yearImages_.reset();

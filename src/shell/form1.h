@@ -16,6 +16,7 @@ class QPushButton;
 namespace velocarta {
 
 class BookletPanel;
+class MediaStorePanel;
 class Program;
 class ProgramWindows;
 class ReadingRoom;
@@ -36,6 +37,8 @@ class Form1 : public QMainWindow, public MainWindow {
     void RelayoutForOtherScreen();
     // The two year lists of the booklet panel: 1964 .. 1999, then 2000.
     void FillYearLists();
+    // The copy panel, which the screen saver's installation offers too.
+    MediaStorePanel& mediaStore() { return *mediaStore_; }
 
     // What the parts see of the window.
     QWidget* widget() override { return this; }
@@ -81,6 +84,7 @@ class Form1 : public QMainWindow, public MainWindow {
     std::unique_ptr<YearImages> yearImages_;
     std::unique_ptr<YearBrowser> browser_;
     std::unique_ptr<BookletPanel> booklet_;
+    std::unique_ptr<MediaStorePanel> mediaStore_;
     std::vector<MainWindowPart*> parts_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cerrno>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,9 @@ class FailingFileCopier final : public FileCopier {
     int transfers = 0;
     int opens = 0;
     int removals = 0;
+    // Runs before every transfer with its 1-based number: a test may change the source
+    // there, as another program could while a copy runs.
+    std::function<void(int transfer)> beforeTransfer;
 
     std::unique_ptr<OpenFileCopy> open(const std::string& source,
                                        const std::string& target) override;

@@ -55,6 +55,7 @@ class ShellHarness {
     FakePrinter printer;
     FakeDiskSpace diskSpace;
     PosixFileCopier fileCopier;
+    FileCopier* copierInUse = &fileCopier;  // tests may put a failing one here
     FakeScreenSaverInhibitor screenSaver;
     FakeClock clock;
     int endProgramCalls = 0;
