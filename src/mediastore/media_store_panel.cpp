@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <chrono>
 #include <utility>
 
 #include "content/catalogue.h"
@@ -36,6 +37,16 @@ constexpr int kBelowDescription = 60;
 
 // How long the copy waits to look again while a message box is open.
 constexpr int kWhileABoxIsOpenMs = 50;
+// How long the copy works before the window gets to handle its events and paint the
+// gauges again. Every step of the copy is short, but a small photo takes three of them (open,
+// blocks, tail); showing each would cost more than copying it.
+constexpr std::chrono::milliseconds kSliceTime{20};
+
+// Steps that only move the gauges; the others need the window at once.
+bool OnlyProgress(const CopyEvent& event) {
+    return event.kind == CopyEvent::Kind::FileStarted ||
+           event.kind == CopyEvent::Kind::BlocksCopied || event.kind == CopyEvent::Kind::FileCopied;
+}
 
 void SetGauge(Gauge& gauge, int percent) {
     gauge.setFloodPercent(percent);
@@ -245,7 +256,7 @@ bool MediaStorePanel::CopyAllPhotos(MediaCopy& copy) {
     if (!disc) {
         return false;
     }
-    copy.planPhotos(*disc);
+    copy.startPlanPhotos(*disc);
     return true;
 }
 
@@ -255,7 +266,7 @@ bool MediaStorePanel::CopyAllMovies(MediaCopy& copy) {
     if (!movies) {
         return false;
     }
-    copy.planMovies(*movies);
+    copy.startPlanMovies(*movies);
     return true;
 }
 
@@ -272,7 +283,16 @@ void MediaStorePanel::CopyStep() {
         return;
     }
     stepTimer_->setInterval(0);
-    const CopyEvent event = copy_->step();
+    if (!copy_->planned() && !copy_->cancelRequested()) {
+        // Every file of the disc is looked up first, a piece at a time.
+        copy_->planStep();
+        return;
+    }
+    const auto sliceEnd = std::chrono::steady_clock::now() + kSliceTime;
+    CopyEvent event = copy_->step();
+    while (OnlyProgress(event) && std::chrono::steady_clock::now() < sliceEnd) {
+        event = copy_->step();
+    }
     ShowProgress(event);
     switch (event.kind) {
         case CopyEvent::Kind::FileFailed:

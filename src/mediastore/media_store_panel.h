@@ -58,7 +58,7 @@ class MediaStorePanel : public QObject, public MainWindowPart {
     void cmdCancel_Click();
     // Creates the target folder or asks whether to copy again; false when declined.
     bool ConfirmTargetFolder(MediaCopy& copy);
-    // Plan the copy of every photo (from a catalogue of the disc) or every movie; false
+    // Start the plan of every photo (from a catalogue of the disc) or every movie; false
     // when the user gave up on a disc that could not be listed.
     bool CopyAllPhotos(MediaCopy& copy);
     bool CopyAllMovies(MediaCopy& copy);

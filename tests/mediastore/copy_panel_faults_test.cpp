@@ -90,7 +90,7 @@ TEST_F(CopyPanelFaults, AFolderThatCannotBeWrittenFailsEveryFile) {
 // What happens to 65B while the photos are copied.
 struct SourceFault {
     const char* what;
-    const char* duringFile;  // the file on show in "Copying file:" when it happens
+    const char* duringFile;  // the file being copied when it happens
     std::function<void(const std::string& source)> change;
     const char* failure;
 };
@@ -108,8 +108,8 @@ TEST_P(SourceFaults, AreReportedAndTheRestIsStillTried) {
     discPhoto("65C.JPG", 30'000);
     harness.copierInUse = &failing;
     bool changed = false;
-    failing.beforeTransfer = [&](int) {
-        if (!changed && control<QLineEdit>("Text1")->text().endsWith(fault.duringFile)) {
+    failing.beforeTransfer = [&](int, std::int64_t) {
+        if (!changed && failing.lastSource.ends_with(fault.duringFile)) {
             fault.change(source);
             changed = true;
         }

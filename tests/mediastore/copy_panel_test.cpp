@@ -148,6 +148,8 @@ TEST_F(CopyPanel, CopiesEveryPhotoAndReadsThemFromTheHardDiskAtOnce) {
     for (const auto& [name, length] : photos) {
         discPhoto(name, length);
     }
+    // Slower than a block per showing of the gauges: every block shows.
+    slowDisc(1'000'000);
     start();
     DuringTheCopy seen;
     QObject::connect(fileGauge(), &QProgressBar::valueChanged, [&](int value) {
@@ -239,6 +241,7 @@ TEST_F(CopyPanel, TheOverallGaugeStaysWithinItsRangeWhenTheDiscHoldsMore) {
     // 42,200,000 bytes against the 42,000,000 the gauge was designed for.
     discPhoto("65A.JPG", 21'100'000);
     discPhoto("65B.JPG", 21'100'000);
+    slowDisc(500'000'000);
     start();
     std::vector<int> overall;
     QString fileAtFull;
@@ -253,7 +256,7 @@ TEST_F(CopyPanel, TheOverallGaugeStaysWithinItsRangeWhenTheDiscHoldsMore) {
     ASSERT_TRUE(copyThroughPanel());
     ASSERT_FALSE(overall.empty());
     EXPECT_TRUE(std::is_sorted(overall.begin(), overall.end()));
-    EXPECT_GE(overall.size(), 10u);
+    EXPECT_GE(overall.size(), 3u);
     // It comes to 100 with the last block of the last file, not before.
     EXPECT_EQ(fileAtFull, QString::fromStdString(harness.disc.path() + "/vantrels/65B.JPG"));
     EXPECT_EQ(fileGaugeAtFull, 100);
@@ -262,8 +265,9 @@ TEST_F(CopyPanel, TheOverallGaugeStaysWithinItsRangeWhenTheDiscHoldsMore) {
 
 TEST_F(CopyPanel, TheWindowGoesOnHandlingEventsAndPaintingWhileItCopies) {
     for (const char* name : {"65A.JPG", "65B.JPG", "65C.JPG"}) {
-        discPhoto(name, 400'000);
+        discPhoto(name, 100'000);
     }
+    slowDisc(1'000'000);
     start();
     int paints = 0;
     struct PaintCounter : QObject {
@@ -290,8 +294,9 @@ TEST_F(CopyPanel, TheWindowGoesOnHandlingEventsAndPaintingWhileItCopies) {
 
 TEST_F(CopyPanel, CancelStopsTheCopyAtOnceAndTakesBackWhatItWrote) {
     for (const char* name : {"65A.JPG", "65B.JPG", "65C.JPG"}) {
-        discPhoto(name, 600'000);
+        discPhoto(name, 100'000);
     }
+    slowDisc(1'000'000);
     start();
     bool clicked = false;
     QObject::connect(fileGauge(), &QProgressBar::valueChanged, [&](int) {
@@ -312,8 +317,9 @@ TEST_F(CopyPanel, CancelStopsTheCopyAtOnceAndTakesBackWhatItWrote) {
 
 TEST_F(CopyPanel, ClosingTheProgramDuringACopyCancelsIt) {
     for (const char* name : {"65A.JPG", "65B.JPG", "65C.JPG"}) {
-        discPhoto(name, 600'000);
+        discPhoto(name, 100'000);
     }
+    slowDisc(1'000'000);
     start();
     bool closed = false;
     QObject::connect(fileGauge(), &QProgressBar::valueChanged, [&](int) {
@@ -329,7 +335,8 @@ TEST_F(CopyPanel, ClosingTheProgramDuringACopyCancelsIt) {
 }
 
 TEST_F(CopyPanel, StayingAfterTheExitQuestionLetsTheCopyFinish) {
-    discPhoto("65A.JPG", 600'000);
+    discPhoto("65A.JPG", 200'000);
+    slowDisc(1'000'000);
     start();
     bool closed = false;
     QObject::connect(fileGauge(), &QProgressBar::valueChanged, [&](int) {
@@ -341,7 +348,7 @@ TEST_F(CopyPanel, StayingAfterTheExitQuestionLetsTheCopyFinish) {
     });
     ASSERT_TRUE(copyThroughPanel());
     EXPECT_EQ(texts(), (std::vector<std::string>{"Exit The Vantrel Velocarta?", kPhotosCopied}));
-    EXPECT_EQ(ReadFile(store() + "/vantrels/65A.JPG"), Contents("65A.JPG", 600'000));
+    EXPECT_EQ(ReadFile(store() + "/vantrels/65A.JPG"), Contents("65A.JPG", 200'000));
 }
 
 // The screen saver's installation offers the photo copy and waits for its end.

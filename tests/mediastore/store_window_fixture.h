@@ -8,12 +8,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "copy_scene.h"
 #include "program/gauge.h"
 #include "shell/form1.h"
+#include "support/failing_file_copier.h"
 #include "support/shell_harness.h"
 #include "support/ui_driver.h"
 
@@ -41,6 +44,16 @@ class StoreWindowTest : public ::testing::Test {
     }
     std::string discMovie(const std::string& name, std::size_t length) const {
         return harness.disc.writeFile("/movies/" + name, Contents(name, length));
+    }
+
+    // The disc reads `bytesPerSecond` and no faster, as a CD-ROM drive does: the copy then
+    // takes long enough for the user (the test) to act while it runs.
+    void slowDisc(std::int64_t bytesPerSecond) {
+        slowCopier.beforeTransfer = [bytesPerSecond](int, std::int64_t bytes) {
+            std::this_thread::sleep_for(
+                std::chrono::microseconds(bytes * 1'000'000 / bytesPerSecond));
+        };
+        harness.copierInUse = &slowCopier;
     }
 
     Form1& start(const std::string& commandLine = "") {
@@ -108,6 +121,7 @@ class StoreWindowTest : public ::testing::Test {
     }
 
     ShellHarness harness;
+    FailingFileCopier slowCopier;
     Form1* form = nullptr;
 };
 

@@ -16,7 +16,7 @@ class FailingOpenCopy final : public OpenFileCopy {
     void transfer(std::int64_t bytes) override {
         ++owner_.transfers;
         if (owner_.beforeTransfer) {
-            owner_.beforeTransfer(owner_.transfers);
+            owner_.beforeTransfer(owner_.transfers, bytes);
         }
         if (owner_.transfers == owner_.failTransfer) {
             throw FileCopyError(owner_.failWith, std::strerror(owner_.failWith));
@@ -34,6 +34,7 @@ class FailingOpenCopy final : public OpenFileCopy {
 
 std::unique_ptr<OpenFileCopy> FailingFileCopier::open(const std::string& source,
                                                       const std::string& target) {
+    lastSource = source;
     if (++opens == failOpen) {
         throw FileCopyError(failWith, std::strerror(failWith));
     }
