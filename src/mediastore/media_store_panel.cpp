@@ -105,6 +105,7 @@ void MediaStorePanel::BuildControls(QWidget* surface) {
     Image1_ = new QLabel(pnlProgress_);
     Image1_->setObjectName(QStringLiteral("Image1"));
     Image1_->setAlignment(Qt::AlignCenter);
+    Image1_->setAccessibleDescription(QStringLiteral("A disc, an arrow and a hard drive"));
     cmdCopy_ =
         MakeCommandButton(pnlProgress_, QStringLiteral("cmdCopy"), QStringLiteral("Copy Photos"));
     cmdCancel_ =
