@@ -58,35 +58,63 @@ TargetFolderCheck MediaCopy::confirmTargetFolder() {
 }
 
 void MediaCopy::planPhotos(const PhotoCatalogue& disc) {
+    startPlanPhotos(disc);
+    while (!planStep()) {
+    }
+}
+
+void MediaCopy::planMovies(const MovieList& disc) {
+    startPlanMovies(disc);
+    while (!planStep()) {
+    }
+}
+
+void MediaCopy::startPlanPhotos(const PhotoCatalogue& disc) {
     std::vector<std::string> names;
     names.reserve(static_cast<std::size_t>(disc.count()));
     for (int k = 1; k <= disc.count(); ++k) {
         names.push_back(disc.fileName(k));
     }
-    plan(names);
+    startPlan(names);
 }
 
-void MediaCopy::planMovies(const MovieList& disc) {
-    plan(disc.names);
+void MediaCopy::startPlanMovies(const MovieList& disc) {
+    startPlan(disc.names);
 }
 
-void MediaCopy::plan(const std::vector<std::string>& names) {
+void MediaCopy::startPlan(const std::vector<std::string>& names) {
     const std::string folder(RulesOf(kind_).folder);
     plan_.clear();
-    std::int64_t fullBlockBytes = 0;
+    plan_.reserve(names.size());
     for (const std::string& name : names) {
-        PlannedFile file{{roots_.contentPath, folder + name}, std::nullopt, 0};
+        plan_.push_back({{roots_.contentPath, folder + name}, std::nullopt, 0});
+    }
+    looked_ = 0;
+    fullBlockBytes_ = 0;
+}
+
+bool MediaCopy::planStep() {
+    const auto start = std::chrono::steady_clock::now();
+    while (looked_ < plan_.size()) {
+        PlannedFile& file = plan_[looked_++];
         file.sourcePath = fileSystem_.resolve(file.source);
         try {
             file.length = file.sourcePath ? fileSystem_.fileLength(file.source) : 0;
         } catch (const FileSystemError&) {
             // Reported when its turn comes.
         }
-        fullBlockBytes += FullBlockBytes(file.length, settings_.blockSize);
-        plan_.push_back(std::move(file));
+        fullBlockBytes_ += FullBlockBytes(file.length, settings_.blockSize);
+        if (settings_.stepTime.count() > 0 &&
+            std::chrono::steady_clock::now() - start >= settings_.stepTime) {
+            break;
+        }
     }
-    scale_ = OverallGaugeScale(RulesOf(kind_).nominalTotal, fullBlockBytes);
+    if (!planned()) {
+        return false;
+    }
+    scale_ = OverallGaugeScale(RulesOf(kind_).nominalTotal, fullBlockBytes_);
     remaining_ = scale_;
+    return true;
 }
 
 void MediaCopy::prepare() {
@@ -130,6 +158,9 @@ CopyEvent MediaCopy::step() {
         return endCancelled();
     }
     if (!prepared_) {
+        while (!planned()) {
+            planStep();
+        }
         prepare();
     }
     switch (phase_) {

@@ -107,11 +107,21 @@ class MediaCopy {
     void planMovies(const MovieList& disc);
     int fileCount() const { return static_cast<int>(plan_.size()); }
 
+    // The same plan in pieces, for a window that must go on handling its events while
+    // every file of a large disc is looked up: after a start, each planStep() looks up
+    // files for about a step's time (at least one) and returns true once all are. A
+    // step() before then finishes the plan first.
+    void startPlanPhotos(const PhotoCatalogue& disc);
+    void startPlanMovies(const MovieList& disc);
+    bool planStep();
+    bool planned() const { return looked_ == plan_.size(); }
+
     // Does the next piece of work. After the end it returns the last event again.
     CopyEvent step();
     // Stops the copy; allowed at any moment, also from within an event's handling. The next
     // step discards the file in hand and ends with Cancelled.
     void cancel() { cancelRequested_ = true; }
+    bool cancelRequested() const { return cancelRequested_; }
 
     bool ended() const { return ended_; }
     // Ended with every file copied.
@@ -128,7 +138,7 @@ class MediaCopy {
         std::optional<std::string> sourcePath;  // where it was found when planned
         std::int64_t length = 0;
     };
-    void plan(const std::vector<std::string>& names);
+    void startPlan(const std::vector<std::string>& names);
     void prepare();
     CopyEvent openNext();
     CopyEvent copyBlocks();
@@ -152,6 +162,9 @@ class MediaCopy {
     CopySettings settings_;
 
     std::vector<PlannedFile> plan_;
+    // How many files of the plan were looked up, and their full-block bytes.
+    std::size_t looked_ = 0;
+    std::int64_t fullBlockBytes_ = 0;
     bool prepared_ = false;
     bool folderCreated_ = false;
     std::optional<std::string> folderPath_;

@@ -75,4 +75,11 @@ Message RemovalDoneMessage(CopyKind kind) {
             kProductTitle, Buttons::Ok, Icon::None};
 }
 
+Message DiscNotRemovedMessage(CopyKind kind) {
+    const std::string what = kind == CopyKind::Photos ? "photos" : "movies";
+    return {"The " + what + " on your hard drive are the ones the Vantrel Velocarta reads as " +
+                "its CD-ROM." + std::string(kCrLf) + std::string(kCrLf) + "They were not removed.",
+            kProductTitle, Buttons::Ok, Icon::Exclamation};
+}
+
 }  // namespace velocarta

@@ -42,6 +42,10 @@ RemovalResult RemoveCopiedMedia(CopyKind kind, FileSystem& fileSystem, FileCopie
 // The message after a removal, OK button and no icon, shown whatever the removal met.
 Message RemovalDoneMessage(CopyKind kind);
 
+// When the disc is the folder the copies go to (started with "HWI"), its files are the only
+// ones there are and nothing is removed: this says so, OK button.
+Message DiscNotRemovedMessage(CopyKind kind);
+
 // Removing the photos closes the main window: its catalogue was built from the hard disk.
 inline bool RemovalClosesMainWindow(CopyKind kind) {
     return kind == CopyKind::Photos;

@@ -9,6 +9,7 @@
 #include "content/text.h"
 #include "content/utilities.h"
 #include "media/movies_and_sounds.h"
+#include "mediastore/media_store_panel.h"
 #include "printing/booklet_panel.h"
 #include "printing/photo_printing.h"
 #include "program/controls.h"
@@ -34,17 +35,19 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     booklet_ = std::make_unique<BookletPanel>(program, *this);
     utilities_ = std::make_unique<UtilityMenus>(program, *this);
     photoPrinting_ = std::make_unique<PhotoPrinting>(program, *this);
-    // Until the media store's copy panel is here, the screen saver's copy offer copies
-    // nothing and says so.
-    screenSaver_ = std::make_unique<ScreenSaver>(
-        program, *this, reading_->viewer(),
-        [](const std::function<void(bool copied)>& done) { done(false); });
+    mediaStore_ = std::make_unique<MediaStorePanel>(program, *this);
+    // The installation offers the disc's photos for the hard disk through the copy panel.
+    screenSaver_ = std::make_unique<ScreenSaver>(program, *this, reading_->viewer(),
+                                                 [this](std::function<void(bool copied)> done) {
+                                                     mediaStore_->OfferPhotoCopy(std::move(done));
+                                                 });
     browser_->onPhotoRightClick([this] { screenSaver_->OpenPhotoList(); });
     // The advertisement takes the photo list off the screen first.
     yearImages_->setScreenSaverListCloser([this] { screenSaver_->ClosePhotoList(); });
     media_ = std::make_unique<MoviesAndSounds>(program, *this);
-    parts_ = {reading_.get(),   yearImages_.get(),    browser_.get(),     booklet_.get(),
-              utilities_.get(), photoPrinting_.get(), screenSaver_.get(), media_.get()};
+    parts_ = {reading_.get(),    yearImages_.get(),  browser_.get(),
+              booklet_.get(),    utilities_.get(),   photoPrinting_.get(),
+              mediaStore_.get(), screenSaver_.get(), media_.get()};
 
     // Exit ends the row of year buttons, after them in the keyboard's order.
     cmdExit_ = MakeCommandButton(Frame1_, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
@@ -58,6 +61,7 @@ Form1::~Form1() {
     parts_.clear();
     media_.reset();
     screenSaver_.reset();
+    mediaStore_.reset();
     photoPrinting_.reset();
     utilities_.reset();
     booklet_.reset();

@@ -16,13 +16,14 @@ class QPushButton;
 namespace velocarta {
 
 class BookletPanel;
+class MediaStorePanel;
 class MoviesAndSounds;
 class PhotoPrinting;
 class Program;
 class ProgramWindows;
 class ReadingRoom;
-class UtilityMenus;
 class ScreenSaver;
+class UtilityMenus;
 class YearBrowser;
 class YearImages;
 
@@ -40,6 +41,8 @@ class Form1 : public QMainWindow, public MainWindow {
     void RelayoutForOtherScreen();
     // The two year lists of the booklet panel: 1964 .. 1999, then 2000.
     void FillYearLists();
+    // The copy panel, which the screen saver's installation offers too.
+    MediaStorePanel& mediaStore() { return *mediaStore_; }
 
     // What the parts see of the window.
     QWidget* widget() override { return this; }
@@ -87,6 +90,7 @@ class Form1 : public QMainWindow, public MainWindow {
     std::unique_ptr<BookletPanel> booklet_;
     std::unique_ptr<UtilityMenus> utilities_;
     std::unique_ptr<PhotoPrinting> photoPrinting_;
+    std::unique_ptr<MediaStorePanel> mediaStore_;
     std::unique_ptr<ScreenSaver> screenSaver_;
     std::unique_ptr<MoviesAndSounds> media_;
     std::vector<MainWindowPart*> parts_;

@@ -95,6 +95,43 @@ TEST(MediaCopy, StepsGrowOnAFastDiskAndStaySmallOnASlowOne) {
     EXPECT_EQ(stepsOf(std::chrono::microseconds(1)).size(), 30u);
 }
 
+TEST(MediaCopy, APlanInPiecesGivesTheSameCopy) {
+    CopyScene scene;
+    scene.writePhoto("65A.JPG", 50'000);
+    scene.writePhoto("65B.JPG", 10'000);
+    scene.writePhoto("66A.JPG", 60'000);
+    const CopySettings settings{kMediaCopyBlock, 1, std::chrono::microseconds(1)};
+    MediaCopy atOnce(CopyKind::Photos, scene.roots(), scene.fileSystem, scene.copier, settings);
+    atOnce.confirmTargetFolder();
+    atOnce.planPhotos(scene.discPhotos());
+    const auto expected = Trace(RunToEnd(atOnce));
+
+    MediaCopy inPieces(CopyKind::Photos, scene.roots(), scene.fileSystem, scene.copier, settings);
+    inPieces.confirmTargetFolder();
+    inPieces.startPlanPhotos(scene.discPhotos());
+    // No lookup fits a microsecond: one file a piece.
+    EXPECT_EQ(inPieces.fileCount(), 3);
+    EXPECT_FALSE(inPieces.planStep());
+    EXPECT_FALSE(inPieces.planStep());
+    EXPECT_TRUE(inPieces.planStep());
+    EXPECT_TRUE(inPieces.planned());
+    EXPECT_EQ(Trace(RunToEnd(inPieces)), expected);
+}
+
+TEST(MediaCopy, ACopyCancelledWhilePlanningEndsAtOnce) {
+    CopyScene scene;
+    scene.writePhoto("65A.JPG", 50'000);
+    scene.writePhoto("65B.JPG", 50'000);
+    MediaCopy copy(CopyKind::Photos, scene.roots(), scene.fileSystem, scene.copier,
+                   {kMediaCopyBlock, 1, std::chrono::microseconds(1)});
+    copy.confirmTargetFolder();
+    copy.startPlanPhotos(scene.discPhotos());
+    EXPECT_FALSE(copy.planStep());
+    copy.cancel();
+    EXPECT_EQ(copy.step().kind, Kind::Cancelled);
+    EXPECT_FALSE(std::filesystem::exists(scene.program.path() + "/vantrels"));
+}
+
 TEST(MediaCopy, MoviesComeFromTheMovieFolderInListingOrder) {
     CopyScene scene;
     scene.disc.writeFile("/movies/Kite1.avi", std::string(30'000, 'k'));

@@ -14,7 +14,11 @@ class FailingOpenCopy final : public OpenFileCopy {
     bool sameFile() const override { return real_->sameFile(); }
     std::int64_t transferred() const override { return real_->transferred(); }
     void transfer(std::int64_t bytes) override {
-        if (++owner_.transfers == owner_.failTransfer) {
+        ++owner_.transfers;
+        if (owner_.beforeTransfer) {
+            owner_.beforeTransfer(owner_.transfers, bytes);
+        }
+        if (owner_.transfers == owner_.failTransfer) {
             throw FileCopyError(owner_.failWith, std::strerror(owner_.failWith));
         }
         real_->transfer(bytes);
@@ -30,6 +34,7 @@ class FailingOpenCopy final : public OpenFileCopy {
 
 std::unique_ptr<OpenFileCopy> FailingFileCopier::open(const std::string& source,
                                                       const std::string& target) {
+    lastSource = source;
     if (++opens == failOpen) {
         throw FileCopyError(failWith, std::strerror(failWith));
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cerrno>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,6 +22,12 @@ class FailingFileCopier final : public FileCopier {
     int transfers = 0;
     int opens = 0;
     int removals = 0;
+    // The source of the copy opened last.
+    std::string lastSource;
+    // Runs before every transfer with its 1-based number and size: a test may change the
+    // source there, as another program could while a copy runs, or take its time, as a
+    // slow drive does.
+    std::function<void(int transfer, std::int64_t bytes)> beforeTransfer;
 
     std::unique_ptr<OpenFileCopy> open(const std::string& source,
                                        const std::string& target) override;

@@ -32,7 +32,7 @@ Program& ShellHarness::create(const std::string& commandLine) {
                                                    *movieDeviceInUse,
                                                    *printerService,
                                                    diskSpace,
-                                                   fileCopier,
+                                                   *copierInUse,
                                                    screenSaver,
                                                    clock,
                                                    registry,

@@ -62,6 +62,7 @@ class ShellHarness {
     Printer* printerService = &printer;  // tests may put a real one here
     FakeDiskSpace diskSpace;
     PosixFileCopier fileCopier;
+    FileCopier* copierInUse = &fileCopier;  // tests may put a failing one here
     FakeScreenSaverInhibitor screenSaver;
     FakeClock clock;
     FakeRegistry registry;

@@ -178,10 +178,15 @@ std::string PosixFileSystem::findFolded(const std::string& folder, const std::st
 
 std::optional<std::string> PosixFileSystem::resolveBelow(const std::string& root,
                                                          const std::string& rel) {
+    // A name spelled as it is on disk is found with one look, and its root is plainly
+    // there (a copy of a whole disc looks up every file of it this way).
+    const std::string exact = root + rel;
+    if (!rel.empty() && Exists(exact)) {
+        return exact;
+    }
     if (!IsDirectory(root)) {
         throw FileSystemError(Describe("Cannot reach", root, ENOENT));
     }
-    const std::string exact = root + rel;
     if (Exists(exact)) {
         return exact;
     }
