@@ -134,6 +134,27 @@ TEST_F(Installation, DecliningTheCopyInstallsOnTheDiscsPhotos) {
     EXPECT_EQ(settings(), settingsFor(harness.disc.path() + "/vantrels/", "1"));
 }
 
+// Yes to the offer brings up the main window's copy panel; the installation follows the copy
+// it makes, and a copy cancelled there installs nothing.
+TEST_F(Installation, TheAcceptedOfferCopiesThroughTheCopyPanelFirst) {
+    harness.disc.writeFile("/vantrels/65A.JPG", std::string(30'000, 'j'));
+    harness.diskSpace.geometry = {8, 512, 1024 * 1024, 2048 * 1024, "/"};  // 4 GB free
+    openPanel();
+    Click(install());
+    auto* copyPanel = panelControl("pnlProgress");
+    ASSERT_TRUE(copyPanel->isVisible());
+    Click(panelControl<QPushButton>("cmdCancel"));
+    EXPECT_FALSE(fs::exists(settingsFolder() + "/Vantrel2000.ini"));
+    ASSERT_TRUE(install()->isEnabled());
+
+    Click(install());
+    ASSERT_TRUE(copyPanel->isVisible());
+    Click(panelControl<QPushButton>("cmdCopy"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return copyPanel->isHidden(); }, 60'000));
+    EXPECT_TRUE(fs::exists(store() + "/vantrels/65A.JPG"));
+    EXPECT_EQ(settings(), settingsFor(store() + "/vantrels/", "1"));
+}
+
 TEST_F(Installation, ReinstallingReplacesTheValuesAndKeepsTheRestOfTheFile) {
     fs::create_directories(settingsFolder());
     {
