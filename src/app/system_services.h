@@ -5,6 +5,7 @@
 #include "platform/posix/posix_file_copier.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_deadline_timer.h"
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_instance_guard.h"
 #include "platform/qt/qt_media_device.h"
@@ -37,9 +38,11 @@ struct SystemServices {
     PosixFileCopier fileCopier;
     QtScreenSaverInhibitor screenSaver;
     SteadyClock clock;
-    Services services{prompter,  fileSystem,    screen,      processes,     clipboard,  windowOrder,
-                      help,      instanceGuard, environment, startupDevice, mainDevice, printer,
-                      diskSpace, fileCopier,    screenSaver, clock,         &EndProgram};
+    QtDeadlineTimer slideTimer;
+    Services services{prompter,    fileSystem, screen,        processes,   clipboard,
+                      windowOrder, help,       instanceGuard, environment, startupDevice,
+                      mainDevice,  printer,    diskSpace,     fileCopier,  screenSaver,
+                      clock,       slideTimer, &EndProgram};
 
     static void EndProgram();
 };

@@ -20,6 +20,7 @@ class PhotoView;
 class Program;
 class SpinButton;
 class TextViewer;
+struct HandBack;
 struct StepOutcome;
 struct ViewerRequest;
 
@@ -44,6 +45,11 @@ class YearBrowser : public QObject, public MainWindowPart {
     // depends on it.
     void SetTopicButtons();
     void FocusYearButton(int index);
+    // Takes over the photo the slide show hands back, with its year or topic: the photo,
+    // its number and file name, the caption, SetTopicButtons (which closes the show), the
+    // Stats caption, the buttons a topic lacks, YearCode, YearButtonIndex, the focus and the
+    // photo steps. False, with nothing changed, when the photo cannot be loaded.
+    bool ShowHandedBackPhoto(const HandBack& handBack);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -43,6 +43,8 @@ struct Services {
     // Holds the desktop's screen saver off while a slide show plays.
     ScreenSaverInhibitor& screenSaver;
     MonotonicClock& clock;
+    // The slide show's tick, at deadlines on that clock.
+    DeadlineTimer& slideTimer;
     // Ends the run at once: every window closes, nothing more is asked.
     std::function<void()> endProgram;
 };

@@ -12,6 +12,7 @@
 #include "program/program.h"
 #include "reading/reading_room.h"
 #include "shell/program_windows.h"
+#include "slideshow/slide_show_part.h"
 #include "yearimages/year_images.h"
 
 namespace velocarta {
@@ -27,7 +28,8 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     yearImages_ = std::make_unique<YearImages>(program, *this);
     browser_ = std::make_unique<YearBrowser>(program, *this, reading_->viewer());
     booklet_ = std::make_unique<BookletPanel>(program, *this);
-    parts_ = {reading_.get(), yearImages_.get(), browser_.get(), booklet_.get()};
+    slideShow_ = std::make_unique<SlideShowPart>(program, *this, *browser_);
+    parts_ = {reading_.get(), yearImages_.get(), browser_.get(), booklet_.get(), slideShow_.get()};
 
     // Exit ends the row of year buttons, after them in the keyboard's order.
     cmdExit_ = MakeCommandButton(Frame1_, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
@@ -39,6 +41,7 @@ Form1::Form1(Program& program, ProgramWindows& windows)
 Form1::~Form1() {
     // The parts go before the surface their controls live on.
     parts_.clear();
+    slideShow_.reset();
     booklet_.reset();
     browser_.reset();
     yearImages_.reset();

@@ -19,6 +19,7 @@ class BookletPanel;
 class Program;
 class ProgramWindows;
 class ReadingRoom;
+class SlideShowPart;
 class YearBrowser;
 class YearImages;
 
@@ -81,6 +82,7 @@ class Form1 : public QMainWindow, public MainWindow {
     std::unique_ptr<YearImages> yearImages_;
     std::unique_ptr<YearBrowser> browser_;
     std::unique_ptr<BookletPanel> booklet_;
+    std::unique_ptr<SlideShowPart> slideShow_;
     std::vector<MainWindowPart*> parts_;
 };
 

@@ -39,4 +39,9 @@ std::string ClockDateText(const CivilTime& time, std::string_view separator);
 std::string ClockDayText(const CivilTime& time, const ClockLocale& locale);
 ClockTexts FormatClock(const CivilTime& time, const ClockLocale& locale);
 
+// The separator a short date format puts between its fields: "M/d/yy" gives "/",
+// "dd.MM.yyyy" ".", "yyyy-MM-dd" "-"; blanks beside a mark are dropped ("d. M. yyyy" gives
+// "."), blanks alone are kept ("d M yyyy" gives " "). "/" for a format without a separator.
+std::string DateSeparatorOf(std::string_view shortDateFormat);
+
 }  // namespace velocarta

@@ -57,6 +57,7 @@ class ShellHarness {
     PosixFileCopier fileCopier;
     FakeScreenSaverInhibitor screenSaver;
     FakeClock clock;
+    FakeDeadlineTimer slideTimer{clock};
     int endProgramCalls = 0;
 
     std::unique_ptr<Services> services;
