@@ -47,12 +47,9 @@ std::string DateSeparatorOf(std::string_view shortDateFormat) {
         ++end;
     }
     std::string_view separator = shortDateFormat.substr(start, end - start);
-    if (separator.empty()) {
-        return "/";
-    }
     const std::size_t first = separator.find_first_not_of(' ');
     if (first == std::string_view::npos) {
-        return " ";
+        return "/";
     }
     separator = separator.substr(first, separator.find_last_not_of(' ') - first + 1);
     return std::string(separator);

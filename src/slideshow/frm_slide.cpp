@@ -28,7 +28,7 @@ void SetPanel(QLabel* panel, const std::string& caption, bool visible) {
 }  // namespace
 
 frmSlide::frmSlide(Program& program, Callbacks callbacks)
-    : QWidget(nullptr),
+    : QDialog(nullptr),
       program_(program),
       callbacks_(std::move(callbacks)),
       photoCache_(std::make_unique<PhotoCache>(program.services.fileSystem)) {
@@ -36,7 +36,6 @@ frmSlide::frmSlide(Program& program, Callbacks callbacks)
     setWindowTitle(QStringLiteral("The Vantrel Velocarta Slide Show"));
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setAutoFillBackground(true);
     BuildControls();
 
     connect(SSCommand1_, &QPushButton::clicked, this, &frmSlide::SSCommand1_Click);
@@ -239,20 +238,20 @@ void frmSlide::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    QDialog::keyPressEvent(event);
+}
+
+void frmSlide::reject() {
+    close();
 }
 
 void frmSlide::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     Form_Paint();
 }
 
 void frmSlide::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
+    QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Form_Paint();
     }
@@ -263,7 +262,7 @@ bool frmSlide::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && qobject_cast<QLabel*>(watched) != nullptr) {
         FocusBeginning();
     }
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 // Closing.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QDialog>
 #include <QTimer>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
@@ -24,7 +24,7 @@ class SpinButton;
 // seven buttons, the delay, the product title and the clock. It forwards every event to the
 // show (SlideShow) and draws what the show decides; Exit on the bar hands the show's
 // decision to whoever opened the window.
-class frmSlide : public QWidget, private SlideShowView {
+class frmSlide : public QDialog, private SlideShowView {
     Q_OBJECT
 
   public:
@@ -66,6 +66,8 @@ class frmSlide : public QWidget, private SlideShowView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window as cmdExit does.
+    void reject() override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

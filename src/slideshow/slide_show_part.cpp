@@ -105,7 +105,14 @@ void SlideShowPart::HandBackToMainWindow(const HandBack& handBack) {
 
 void SlideShowPart::WindowClosed(const SlideShowClosing& closing) {
     playPressed_ = closing.playPressed;
-    program_.onShow.steps.photoIndex = closing.photoIndex;
+    // The main window's steps go on from the show's PhotoIndex as after a step forward onto
+    // it: the photo a pick showed is not passed over once more. (A hand-over sets them after
+    // this, as a step back onto the photo handed over.)
+    StepState& steps = program_.onShow.steps;
+    steps.photoIndex = closing.photoIndex;
+    steps.firstPhotoOnShow = false;
+    steps.steppedForward = true;
+    steps.steppedBack = false;
     // The main window refreshes its year controls the next time it loses the focus.
     program_.slideShowDirty = true;
     // The window is still in its own close handler: it goes once that returns.

@@ -201,6 +201,29 @@ TEST_F(SlideHandBack, CmdExitAndTheCloseBoxLeaveTheMainWindowAsItWas) {
     }
 }
 
+TEST_F(SlideHandBack, AfterCmdExitTheMainWindowStepsOnFromTheShowsPhoto) {
+    const auto photo = [this] { return mainControl<PhotoView>("Image4")->image().width() - 40; };
+    auto* steps = mainControl<SpinButton>("SpinButton1");
+    // Opened and closed at once: the main window's next step is the one it would have made.
+    Click(testing::YearButton(*form, 3));
+    openShow();
+    Click(slide("cmdExit"));
+    Click(steps->upButton());
+    EXPECT_EQ(photo(), EntryOf("66B"));
+    // Moved on in the show: the steps go on from there.
+    openShow();
+    press("Fwd");
+    Click(slide("cmdExit"));
+    Click(steps->upButton());
+    EXPECT_EQ(photo(), EntryOf("66D"));
+    openShow();
+    press("Bkwd");
+    press("Bkwd");
+    Click(slide("cmdExit"));
+    Click(steps->downButton());
+    EXPECT_EQ(photo(), EntryOf("66A"));
+}
+
 TEST_F(SlideHandBack, TheRefreshTheLastShowLeftDoesNotCloseTheNextOne) {
     Click(testing::YearButton(*form, 3));
     openShow();

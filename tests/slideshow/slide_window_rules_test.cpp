@@ -59,9 +59,9 @@ TEST(SlideStart, ThePhotoOnScreenByItsPath) {
 
 TEST(ClockTexts, TheDateSeparatorOfTheUsersShortDateFormat) {
     const std::pair<const char*, const char*> cases[] = {
-        {"M/d/yy", "/"},     {"dd.MM.yyyy", "."}, {"yyyy-MM-dd", "-"},
-        {"d. M. yyyy", "."}, {"d M yyyy", " "},   {"dd/MM/yyyy", "/"},
-        {"yyyy'年'M", "/"},  {"", "/"},           {"ddMMyy", "/"},
+        {"M/d/yy", "/"},   {"dd.MM.yyyy", "."}, {"yyyy-MM-dd", "-"}, {"d. M. yyyy", "."},
+        {"d M yyyy", "/"}, {"dd/MM/yyyy", "/"}, {"yyyy'年'M", "/"},  {"", "/"},
+        {"ddMMyy", "/"},   {"d MMM yyyy", "/"},
     };
     for (const auto& [format, separator] : cases) {
         EXPECT_EQ(DateSeparatorOf(format), separator) << format;

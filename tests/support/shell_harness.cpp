@@ -17,10 +17,10 @@ ShellHarness::~ShellHarness() {
 }
 
 Program& ShellHarness::create(const std::string& commandLine) {
-    services = std::make_unique<Services>(
-        Services{prompter, *fileSystem, screen, processes, clipboard, windowOrder, help,
-                 instanceGuard, environment, startupDevice, mainDevice, printer, diskSpace,
-                 fileCopier, screenSaver, clock, slideTimer, [this] { ++endProgramCalls; }});
+    services = std::make_unique<Services>(Services{
+        prompter, *fileSystem, screen, processes, clipboard, windowOrder, help, instanceGuard,
+        environment, startupDevice, mainDevice, printer, diskSpace, fileCopier, *screenSaverService,
+        clock, slideTimer, [this] { ++endProgramCalls; }});
     state = std::make_unique<Program>(*services, program.path(), commandLine);
     windows = std::make_unique<ProgramWindows>(*state);
     return *state;

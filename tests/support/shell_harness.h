@@ -56,6 +56,7 @@ class ShellHarness {
     FakeDiskSpace diskSpace;
     PosixFileCopier fileCopier;
     FakeScreenSaverInhibitor screenSaver;
+    ScreenSaverInhibitor* screenSaverService = &screenSaver;  // tests may put a real one here
     FakeClock clock;
     FakeDeadlineTimer slideTimer{clock};
     int endProgramCalls = 0;
