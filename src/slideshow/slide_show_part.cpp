@@ -25,10 +25,6 @@ SlideShowPart::~SlideShowPart() {
     delete closing_.data();
 }
 
-bool SlideShowPart::isOpen() const {
-    return !window_.isNull();
-}
-
 void SlideShowPart::setCloseScreenSaverList(std::function<void()> closeScreenSaverList) {
     closeScreenSaverList_ = std::move(closeScreenSaverList);
 }

@@ -29,8 +29,6 @@ class SlideShowPart : public QObject, public MainWindowPart {
     // always-on-top group and closes, so that it does not lie over the show.
     void setCloseScreenSaverList(std::function<void()> closeScreenSaverList);
 
-    bool isOpen() const;
-
     void mnuSlideShow_Click();
 
   private:
