@@ -7,6 +7,7 @@
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_system_folders.h"
 #include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_deadline_timer.h"
 #include "platform/qt/qt_help_viewer.h"
 #include "platform/qt/qt_instance_guard.h"
 #include "platform/qt/qt_media_device.h"
@@ -42,10 +43,11 @@ struct SystemServices {
     SteadyClock clock;
     FileRegistry registry{DefaultRegistryText(), RegistryFiles(environment)};
     PosixSystemFolders systemFolders{environment};
-    Services services{prompter,    fileSystem,  screen,        processes,     clipboard,
-                      windowOrder, help,        instanceGuard, environment,   startupDevice,
-                      mainDevice,  movieDevice, printer,       diskSpace,     fileCopier,
-                      screenSaver, clock,       registry,      systemFolders, &EndProgram};
+    QtDeadlineTimer slideTimer;
+    Services services{prompter, fileSystem,    screen,      processes,     clipboard,  windowOrder,
+                      help,     instanceGuard, environment, startupDevice, mainDevice, movieDevice,
+                      printer,  diskSpace,     fileCopier,  screenSaver,   clock,      slideTimer,
+                      registry, systemFolders, &EndProgram};
 
     static void EndProgram();
 };

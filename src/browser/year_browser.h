@@ -21,6 +21,7 @@ class PhotoView;
 class Program;
 class SpinButton;
 class TextViewer;
+struct HandBack;
 struct StepOutcome;
 struct ViewerRequest;
 
@@ -48,6 +49,11 @@ class YearBrowser : public QObject, public MainWindowPart {
     // Runs when the photo is pressed with the right button, once the screen saver's
     // selection folder is made: the screen saver's photo list opens.
     void onPhotoRightClick(std::function<void()> handler) { photoRightClick_ = std::move(handler); }
+    // Takes over the photo the slide show hands back, with its year or topic: the photo,
+    // its number and file name, the caption, SetTopicButtons (which closes the show), the
+    // Stats caption, the buttons a topic lacks, YearCode, YearButtonIndex, the focus and the
+    // photo steps. False, with nothing changed, when the photo cannot be loaded.
+    bool ShowHandedBackPhoto(const HandBack& handBack);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -16,6 +16,7 @@
 #include "program/program.h"
 #include "program/spin_button.h"
 #include "reading/documents.h"
+#include "slideshow/hand_back.h"
 
 namespace velocarta {
 
@@ -191,6 +192,42 @@ void YearBrowser::SetTopicButtons() {
     }
     // The picture boxes follow the new caption; the slide show and the viewer close.
     onShow.refreshed();
+}
+
+bool YearBrowser::ShowHandedBackPhoto(const HandBack& handBack) {
+    const int k = handBack.photo;
+    try {
+        LoadPicture(k);
+    } catch (const PhotoLoadError&) {
+        return false;
+    }
+    OnShow& onShow = program_.onShow;
+    Image4_->show();
+    // The Details text of the photo before would lie over this one.
+    rtbDetails_->hide();
+    onShow.setPhotoPath(handBack.currentPhotoPath);
+    onShow.setPhotoNumber(program_.photos.number(k));
+    onShow.setCaption(handBack.yearCaption);
+    panYear_->show();
+    txtFile_->setText(QString::fromStdString(handBack.fileName));
+    PrefetchAround(k);
+    SetTopicButtons();
+
+    cmdStats_->setText(QString::fromStdString(handBack.statsCaption));
+    TopicButtonStates change;
+    if (handBack.disableYearButtons) {
+        change.options = change.colors = change.script = change.emblem = change.ad =
+            change.nostalgia = Switch::Off;
+    }
+    if (handBack.enableDesc) {
+        change.desc = Switch::On;
+    }
+    onShow.applyTopicButtons(change);
+    onShow.setYearButtonIndex(handBack.yearButtonIndex);
+    onShow.setYearCode(handBack.yearCode);
+    FocusYearButton(handBack.focusButton);
+    onShow.steps = handBack.stepsAfter(onShow.steps);
+    return true;
 }
 
 void YearBrowser::ChooseYear(const std::string& caption) {

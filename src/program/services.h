@@ -46,6 +46,8 @@ struct Services {
     // Holds the desktop's screen saver off while a slide show plays.
     ScreenSaverInhibitor& screenSaver;
     MonotonicClock& clock;
+    // The slide show's tick, at deadlines on that clock.
+    DeadlineTimer& slideTimer;
     // Settings other programs leave for this one: where the system-information program is.
     Registry& registry;
     // Where the screen saver's settings and the installed screen saver go.

@@ -17,6 +17,7 @@
 #include "reading/reading_room.h"
 #include "screensaver/screen_saver.h"
 #include "shell/program_windows.h"
+#include "slideshow/slide_show_part.h"
 #include "tools/utility_menus.h"
 #include "yearimages/year_images.h"
 
@@ -45,9 +46,11 @@ Form1::Form1(Program& program, ProgramWindows& windows)
     // The advertisement takes the photo list off the screen first.
     yearImages_->setScreenSaverListCloser([this] { screenSaver_->ClosePhotoList(); });
     media_ = std::make_unique<MoviesAndSounds>(program, *this);
-    parts_ = {reading_.get(),    yearImages_.get(),  browser_.get(),
-              booklet_.get(),    utilities_.get(),   photoPrinting_.get(),
-              mediaStore_.get(), screenSaver_.get(), media_.get()};
+    slideShow_ = std::make_unique<SlideShowPart>(program, *this, *browser_);
+    slideShow_->setCloseScreenSaverList([this] { screenSaver_->ClosePhotoList(); });
+    parts_ = {reading_.get(),   yearImages_.get(),    browser_.get(),    booklet_.get(),
+              utilities_.get(), photoPrinting_.get(), mediaStore_.get(), screenSaver_.get(),
+              media_.get(),     slideShow_.get()};
 
     // Exit ends the row of year buttons, after them in the keyboard's order.
     cmdExit_ = MakeCommandButton(Frame1_, QStringLiteral("cmdExit"), QStringLiteral("Exit"));
@@ -59,6 +62,7 @@ Form1::Form1(Program& program, ProgramWindows& windows)
 Form1::~Form1() {
     // The parts go before the surface their controls live on.
     parts_.clear();
+    slideShow_.reset();
     media_.reset();
     screenSaver_.reset();
     mediaStore_.reset();

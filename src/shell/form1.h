@@ -23,6 +23,7 @@ class Program;
 class ProgramWindows;
 class ReadingRoom;
 class ScreenSaver;
+class SlideShowPart;
 class UtilityMenus;
 class YearBrowser;
 class YearImages;
@@ -93,6 +94,7 @@ class Form1 : public QMainWindow, public MainWindow {
     std::unique_ptr<MediaStorePanel> mediaStore_;
     std::unique_ptr<ScreenSaver> screenSaver_;
     std::unique_ptr<MoviesAndSounds> media_;
+    std::unique_ptr<SlideShowPart> slideShow_;
     std::vector<MainWindowPart*> parts_;
 };
 

@@ -35,4 +35,24 @@ ClockTexts FormatClock(const CivilTime& time, const ClockLocale& locale) {
             ClockDayText(time, locale)};
 }
 
+std::string DateSeparatorOf(std::string_view shortDateFormat) {
+    auto isField = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    std::size_t start = 0;
+    while (start < shortDateFormat.size() && isField(shortDateFormat[start])) {
+        ++start;
+    }
+    std::size_t end = start;
+    while (end < shortDateFormat.size() && !isField(shortDateFormat[end]) &&
+           shortDateFormat[end] != '\'') {
+        ++end;
+    }
+    std::string_view separator = shortDateFormat.substr(start, end - start);
+    const std::size_t first = separator.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return "/";
+    }
+    separator = separator.substr(first, separator.find_last_not_of(' ') - first + 1);
+    return std::string(separator);
+}
+
 }  // namespace velocarta

@@ -39,4 +39,10 @@ std::string ClockDateText(const CivilTime& time, std::string_view separator);
 std::string ClockDayText(const CivilTime& time, const ClockLocale& locale);
 ClockTexts FormatClock(const CivilTime& time, const ClockLocale& locale);
 
+// The separator a short date format puts between its fields: "M/d/yy" gives "/",
+// "dd.MM.yyyy" ".", "yyyy-MM-dd" "-"; blanks beside a mark are dropped ("d. M. yyyy" gives
+// "."). "/" for a format without a mark between its first fields, such as the C locale's
+// "d MMM yyyy", whose blank would leave the numbers of the date run together.
+std::string DateSeparatorOf(std::string_view shortDateFormat);
+
 }  // namespace velocarta

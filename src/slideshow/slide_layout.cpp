@@ -1,5 +1,7 @@
 #include "slideshow/slide_layout.h"
 
+#include <algorithm>
+
 #include "content/utilities.h"
 
 namespace velocarta {
@@ -81,6 +83,38 @@ SlideLayout SmallScreenSlideLayout(SlideLayout layout, int screenWidthTwips) {
     layout.spinInterval.left = layout.panInterval.left - layout.spinInterval.width;
     layout.spinInterval.height = Scaled(layout.spinInterval.height, 6, 10);
     return layout;
+}
+
+SlideLayout FitSlideLayout(SlideLayout layout, int areaWidthTwips, int areaHeightTwips) {
+    const Rect& photo = layout.image1;
+    int right = 0;
+    int bottom = 0;
+    for (const Rect* control :
+         {&layout.image1, &layout.panYear, &layout.ssCommand1, &layout.ssCommand2, &layout.mmSlide,
+          &layout.panInterval, &layout.spinInterval, &layout.pnlCoStar, &layout.statusDate,
+          &layout.statusDay, &layout.statusTime, &layout.cmdExit}) {
+        right = std::max(right, control->right());
+        bottom = std::max(bottom, control->bottom());
+    }
+    const int extraWidth = std::max(0, areaWidthTwips - (right + photo.left));
+    const int extraHeight = std::max(0, areaHeightTwips - (bottom + photo.top));
+    layout.image1.width += extraWidth;
+    layout.image1.height += extraHeight;
+    for (Rect* control :
+         {&layout.panYear, &layout.ssCommand1, &layout.ssCommand2, &layout.mmSlide,
+          &layout.panInterval, &layout.spinInterval, &layout.pnlCoStar, &layout.statusDate,
+          &layout.statusDay, &layout.statusTime, &layout.cmdExit}) {
+        control->left += extraWidth / 2;
+        control->top += extraHeight;
+    }
+    return layout;
+}
+
+SlideLayout SlideLayoutFor(const Screen& screen, int areaWidthTwips, int areaHeightTwips) {
+    if (ScreenIs(screen, 640, 480)) {
+        return SlideLayoutFor(screen);
+    }
+    return FitSlideLayout(SlideDesignLayout(), areaWidthTwips, areaHeightTwips);
 }
 
 SlideLayout SlideLayoutFor(const Screen& screen) {

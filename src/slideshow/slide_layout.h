@@ -37,4 +37,15 @@ SlideLayout SmallScreenSlideLayout(SlideLayout layout, int screenWidthTwips);
 // (ScreenIs), the designed one everywhere else.
 SlideLayout SlideLayoutFor(const Screen& screen);
 
+// The designed layout in a window larger than the room its controls take (the photo and a
+// margin as wide as the photo's own left and top one): the photo grows by the extra room,
+// and the rows under it move down with the photo's bottom and right by half the extra
+// width, so that they stay centred under it. A window without extra room keeps the
+// designed places.
+SlideLayout FitSlideLayout(SlideLayout layout, int areaWidthTwips, int areaHeightTwips);
+
+// SlideLayoutFor, fitted to the window's area everywhere but on the small screen, whose
+// layout is measured to that screen already.
+SlideLayout SlideLayoutFor(const Screen& screen, int areaWidthTwips, int areaHeightTwips);
+
 }  // namespace velocarta

@@ -164,6 +164,9 @@ void SlideShow::play() {
     if (left_ || !screen_.enabled.play) {
         return;
     }
+    // Nothing changes at once: the first tick comes one delay after the press. Asking the
+    // desktop to hold the screen saver off (a call to another program) does not shift it.
+    nextTick_ = services_.clock.now() + std::chrono::milliseconds(screen_.photoDelay);
     screen_.enabled.spin = false;
     screen_.playPressed = true;
     // Pressing Play again while playing skips one more photo; the tick after the last
@@ -179,8 +182,6 @@ void SlideShow::play() {
     services_.screenSaver.inhibit(std::string(kScreenSaverHoldApplication),
                                   std::string(kScreenSaverHoldReason));
     holdsScreen_ = true;
-    // Nothing changes at once: the first tick comes one delay from now.
-    nextTick_ = services_.clock.now() + std::chrono::milliseconds(screen_.photoDelay);
     services_.timer.arm(nextTick_, [this] { tick(); });
     render();
     view_.upcoming(upcomingPhoto());

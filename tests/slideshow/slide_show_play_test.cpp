@@ -27,6 +27,35 @@ TEST(SlideShowPlay, TheFirstTickComesOneDelayAfterPlay) {
     EXPECT_EQ(rig.view.loads, (std::vector<int>{12, 13, 14, 15, 16}));
 }
 
+// A desktop whose screen saver takes its time to answer.
+class SlowScreenSaver final : public ScreenSaverInhibitor {
+  public:
+    explicit SlowScreenSaver(testing::FakeClock& clock) : clock_(clock) {}
+    bool inhibit(const std::string&, const std::string&) override {
+        clock_.advance(milliseconds(40));
+        held_ = true;
+        return true;
+    }
+    void release() override { held_ = false; }
+    bool held() const override { return held_; }
+
+  private:
+    testing::FakeClock& clock_;
+    bool held_ = false;
+};
+
+TEST(SlideShowPlay, TheRhythmStartsAtThePressNotWhenTheScreenSaverAnswers) {
+    ShowRig rig(DesignCatalogue());
+    SlowScreenSaver slow(rig.clock);
+    SlideShow show(rig.catalogue, rig.view, SlideShowServices{rig.clock, rig.timer, slow}, 12);
+    show.open();
+    const MonotonicInstant pressed = rig.clock.now();
+    show.play();
+    EXPECT_EQ(show.nextTickAt(), pressed + milliseconds(1000));
+    rig.timer.runUntil(pressed + milliseconds(2000));
+    EXPECT_EQ(rig.view.loads, (std::vector<int>{12, 13, 14}));
+}
+
 TEST(SlideShowPlay, TheLastPhotoStaysForTwoDelaysThenPhotoOneFollows) {
     ShowRig rig(SevenPhotoCatalogue());
     SlideShow& show = rig.open(6);

@@ -33,8 +33,9 @@ Program& ShellHarness::create(const std::string& commandLine) {
                                                    *printerService,
                                                    diskSpace,
                                                    *copierInUse,
-                                                   screenSaver,
+                                                   *screenSaverService,
                                                    clock,
+                                                   slideTimer,
                                                    registry,
                                                    systemFolders,
                                                    [this] { ++endProgramCalls; }});

@@ -64,7 +64,9 @@ class ShellHarness {
     PosixFileCopier fileCopier;
     FileCopier* copierInUse = &fileCopier;  // tests may put a failing one here
     FakeScreenSaverInhibitor screenSaver;
+    ScreenSaverInhibitor* screenSaverService = &screenSaver;  // tests may put a real one here
     FakeClock clock;
+    FakeDeadlineTimer slideTimer{clock};
     FakeRegistry registry;
     // The user's configuration: the screen saver's settings folder lies in it, not yet made.
     TempFolder configuration;
