@@ -1,6 +1,7 @@
 // The slide show window opened from the menu bar: what it shows, its steps by the bar, the
 // keys, Beginning and Middle, the delay, the clock, the copy offer and its layouts.
 #include <QLocale>
+#include <QPointer>
 #include <QRegularExpression>
 
 #include "program/controls.h"
@@ -38,6 +39,16 @@ TEST_F(SlideWindow, OpensOverTheMainWindowAtThePhotoItShowed) {
     EXPECT_EQ(focus(), slide("SSCommand1"));
     EXPECT_EQ(slide("mmSlide")->toolTip(),
               "[Bkwd] [Fwd] [Play] [Pause] [Jump Bkwd] [Jump Fwd] [Exit]");
+}
+
+TEST_F(SlideWindow, TheScreenSaversPhotoListLeavesTheScreenAsTheShowOpens) {
+    Click(testing::YearButton(*form, 3));
+    QTest::mouseClick(mainControl("Image4"), Qt::RightButton);
+    QPointer<QWidget> photoList = testing::ShownWindow(QStringLiteral("frmSSPhoto"));
+    ASSERT_NE(photoList, nullptr);
+    openShow();
+    EXPECT_TRUE(photoList.isNull() || !photoList->isVisible());
+    EXPECT_EQ(testing::ShownWindow(QStringLiteral("frmSSPhoto")), nullptr);
 }
 
 TEST_F(SlideWindow, WithNothingOnShowInTheMainWindowTheShowWaitsForAStep) {
