@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # package-check-chroot.sh BUILD_DIR MIRROR PROGRAM_DEB SAMPLE_DISC_DEB
 # The second half of package-check.sh, as root: a fresh Debian 12 made with debootstrap
-# (kept as a tarball in BUILD_DIR for the next run, unpacked fresh every time), the two
-# packages installed there with apt, and the installed program started under Xvfb from its
-# menu entries: once on a disc image mounted under /media/<user>, once on the sample disc.
+# (kept as a tarball in BUILD_DIR for the next run, unpacked fresh every time and removed
+# afterwards), the two packages installed there with apt, and the installed program
+# started under Xvfb from its menu entries: once on a disc image mounted under
+# /media/<user>, once on the sample disc.
 set -euo pipefail
 build=$1 mirror=$2 program_deb=$3 disc_deb=$4
 base=$build/debian12-minbase.tar
@@ -46,6 +47,15 @@ cleanup() {
     for mount in "$disc_mount" dev proc; do
         mountpoint -q "$root/$mount" 2>/dev/null && umount -R "$root/$mount"
     done
+    # The system goes too (the base tarball stays for the next run), but never while
+    # anything is mounted below it; processes that just ended may still hold files.
+    local _
+    for _ in 1 2 3; do
+        mounted_below "$root" && break
+        rm -rf --one-file-system "$root" 2>/dev/null && break
+        sleep 1
+    done
+    [ ! -e "$root" ] || echo "package-check: $root is left behind" >&2
     return 0
 }
 trap cleanup EXIT
@@ -119,7 +129,15 @@ start_from_menu() {
     echo "gio launch $entry"
     as_user strace -f -qq -e trace=openat,execve -o "/tmp/$name.trace" gio launch "$entry" \
         >"$build/$name-program.log" 2>&1 &
-    if ! window=$(as_user timeout 120 xdotool search --sync --limit 1 --name "$title"); then
+    # Asked again and again: a search fails as a whole when a window it looks at goes
+    # (the start-up window, Qt's own helper windows).
+    window=""
+    for _ in $(seq 1 120); do
+        window=$(as_user xdotool search --limit 1 --name "^$title\$" 2>/dev/null) || :
+        [ -n "$window" ] && break
+        sleep 1
+    done
+    if [ -z "$window" ]; then
         as_user xdotool search --name "The Vantrel Velocarta" getwindowname %@ 2>/dev/null || :
         cat "$build/$name-program.log"
         fail "$name: the main window did not appear"

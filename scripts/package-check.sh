@@ -73,7 +73,13 @@ VELOCARTA_XVFB_SCREEN=1920x1080 tests/support/run_on_xvfb.sh sh -c '
     VELOCARTA_DRIVES="$1" "$2" >"$3/program.log" 2>&1 &
     pid=$!
     status=0
-    if window=$(timeout 120 xdotool search --sync --limit 1 --name "$4"); then
+    window=""
+    for _ in $(seq 1 120); do
+        window=$(xdotool search --limit 1 --name "^$4\$" 2>/dev/null) || :
+        [ -n "$window" ] && break
+        sleep 1
+    done
+    if [ -n "$window" ]; then
         sleep 3
         xwininfo -id "$window" | grep -E "xwininfo|Width|Height"
         xwd -root -silent >"$3/staged.xwd"
