@@ -17,6 +17,8 @@ packages=(
     fonts-dejavu-core
     xvfb xauth poppler-utils unrtf
     libxcb1-dev dbus dbus-daemon at-spi2-core python3-pyatspi
+    # The checks of the menu entries, the AppStream data and the manual page.
+    desktop-file-utils appstream groff-base
 )
 
 missing=()

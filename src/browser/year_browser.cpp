@@ -78,7 +78,8 @@ void YearBrowser::BuildControls(QWidget* surface, QWidget* yearFrame) {
     Image4_->setAccessibleName(QStringLiteral("Photo"));
     Image4_->setToolTip(
         QStringLiteral("Click the Right mouse button to copy photo or add to Screen Saver"));
-    Image4_->setImage(TitlePicture(QSize(784, 412)));
+    // Drawn at device pixels, so that it stays sharp on a scaled screen.
+    Image4_->setImage(TitlePicture(QSize(784, 412) * Image4_->devicePixelRatioF()));
 
     cmdDesc_ = MakeCommandButton(surface, QStringLiteral("cmdDesc"), QStringLiteral("Description"));
     cmdDesc_->setToolTip(QStringLiteral(

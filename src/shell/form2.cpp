@@ -35,7 +35,11 @@ Form2::Form2(Program& program, ProgramWindows& windows) : program_(program), win
 
     Picture3 = new QLabel(this);
     Picture3->setObjectName(QStringLiteral("Picture3"));
-    Picture3->setPixmap(QPixmap::fromImage(TitlePicture(QSize(440, 200))));
+    // Drawn at device pixels, so that it stays sharp on a scaled screen.
+    const qreal ratio = Picture3->devicePixelRatioF();
+    QPixmap picture = QPixmap::fromImage(TitlePicture(QSize(440, 200) * ratio));
+    picture.setDevicePixelRatio(ratio);
+    Picture3->setPixmap(picture);
     Picture3->setAccessibleName(QStringLiteral("The Kestrix emblem"));
 
     Image1 = new QLabel(QStringLiteral("Loading the Vantrel photo collection..."), this);

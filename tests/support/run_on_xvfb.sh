@@ -2,7 +2,9 @@
 # run_on_xvfb.sh PROGRAM [ARGUMENTS...]
 # Runs one program on an X server of its own: starts Xvfb on a display number the server
 # picks itself (so parallel test runs never meet), runs the program with DISPLAY set to it,
-# stops the server and ends with the program's exit status.
+# stops the server and ends with the program's exit status. The screen is 1280x1024 pixels,
+# or VELOCARTA_XVFB_SCREEN (such as 1920x1080); VELOCARTA_XVFB_DPI sets the desktop's font
+# resolution (Xft.dpi, 192 for a desktop that doubles everything; needs xrdb).
 set -u
 work=$(mktemp -d) || exit 1
 server=""
@@ -14,7 +16,7 @@ trap stop_server EXIT
 trap 'exit 130' INT TERM
 
 # Xvfb writes its display number to descriptor 3 once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+Xvfb -displayfd 3 -screen 0 "${VELOCARTA_XVFB_SCREEN:-1280x1024}x24" -nolisten tcp -noreset \
     3>"$work/display" >"$work/xvfb.log" 2>&1 &
 server=$!
 for _ in $(seq 1 300); do
@@ -29,6 +31,9 @@ if ! grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null; then
 fi
 DISPLAY=":$(cat "$work/display")"
 export DISPLAY
+if [ -n "${VELOCARTA_XVFB_DPI:-}" ]; then
+    echo "Xft.dpi: $VELOCARTA_XVFB_DPI" | xrdb -nocpp -merge || exit 1
+fi
 # Sanitized programs on X11 need the reports of the keymap library kept out.
 case "${ASAN_OPTIONS:-}" in
     *suppressions=*) ;;
