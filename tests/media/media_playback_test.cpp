@@ -1,9 +1,9 @@
 // The movie window and the sound panel on the real multimedia device, as on a machine with
 // no sound server and no sound card: real files, real frames, real errors.
-#include <QBuffer>
 #include <QImage>
 
 #include "media_fixture.h"
+#include "platform/colour_frames.h"
 #include "platform/media_samples.h"
 #include "platform/qt/qt_media_device.h"
 #include "platform/qt/video_surface.h"
@@ -13,43 +13,6 @@ namespace {
 
 // Generous: the sanitizer build on a busy machine is slow.
 constexpr int kPatience = 20000;
-
-std::string ColourJpeg(Qt::GlobalColor colour) {
-    QImage image(160, 120, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes.toStdString();
-}
-
-// Four red, four green and four blue frames, with sound.
-std::string TrafficLightMovie() {
-    std::vector<std::string> frames;
-    for (Qt::GlobalColor colour : {Qt::red, Qt::green, Qt::blue}) {
-        frames.insert(frames.end(), 4, ColourJpeg(colour));
-    }
-    return MjpegAvi(frames);
-}
-
-// The colour in the middle of a picture: 'r', 'g', 'b', or '?'.
-char ColourOf(const QImage& image) {
-    if (image.isNull()) {
-        return '?';
-    }
-    const QColor c = image.pixelColor(image.width() / 2, image.height() / 2);
-    if (c.red() > 180 && c.green() < 80 && c.blue() < 80) {
-        return 'r';
-    }
-    if (c.green() > 180 && c.red() < 80 && c.blue() < 80) {
-        return 'g';
-    }
-    if (c.blue() > 180 && c.red() < 80 && c.green() < 80) {
-        return 'b';
-    }
-    return '?';
-}
 
 class MediaPlaybackTest : public MediaWindowTest {
   protected:

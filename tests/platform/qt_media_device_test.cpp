@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QAudioDevice>
-#include <QBuffer>
 #include <QImage>
 #include <QMediaDevices>
 #include <QTest>
 #include <QWidget>
 
+#include "colour_frames.h"
 #include "media_samples.h"
 #include "platform/qt/video_surface.h"
 #include "support/temp_folder.h"
@@ -16,52 +16,16 @@
 namespace velocarta {
 namespace {
 
-using testing::MjpegAvi;
+using testing::ColourOf;
 using testing::Overwritten;
 using testing::Replaced;
 using testing::TempFolder;
 using testing::ToneWav;
+using testing::TrafficLightMovie;
 
 // Generous: the sanitizer build on a busy machine is slow. Nothing here waits this long
 // unless it fails.
 constexpr int kPatience = 20000;
-
-std::string ColourJpeg(Qt::GlobalColor colour) {
-    QImage image(160, 120, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
-    return bytes.toStdString();
-}
-
-// Four red, four green and four blue frames at 15 a second, with sound.
-std::string TrafficLightMovie() {
-    std::vector<std::string> frames;
-    for (Qt::GlobalColor colour : {Qt::red, Qt::green, Qt::blue}) {
-        frames.insert(frames.end(), 4, ColourJpeg(colour));
-    }
-    return MjpegAvi(frames);
-}
-
-// The colour an image shows in its centre: 'r', 'g', 'b', or '?' for anything else.
-char ColourOf(const QImage& image) {
-    if (image.isNull()) {
-        return '?';
-    }
-    const QColor c = image.pixelColor(image.width() / 2, image.height() / 2);
-    if (c.red() > 180 && c.green() < 80 && c.blue() < 80) {
-        return 'r';
-    }
-    if (c.green() > 180 && c.red() < 80 && c.blue() < 80) {
-        return 'g';
-    }
-    if (c.blue() > 180 && c.red() < 80 && c.green() < 80) {
-        return 'b';
-    }
-    return '?';
-}
 
 char Showing(QWidget& window) {
     return ColourOf(window.grab().toImage());
