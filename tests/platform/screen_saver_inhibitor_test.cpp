@@ -7,75 +7,46 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
 #include <QThread>
 
-#include <fstream>
 #include <memory>
 
 #include "platform/qt/qt_screen_saver_inhibitor.h"
-#include "support/temp_folder.h"
+#include "private_session_bus.h"
 
 namespace velocarta {
 namespace {
 
-using testing::TempFolder;
+using testing::PrivateSessionBus;
+using testing::ScreenSaverStandIn;
 
 const QString kServiceName = QStringLiteral("org.freedesktop.ScreenSaver");
 
-class PrivateSessionBus final : public ::testing::Environment {
+// The bus every connection of this program makes by default: a private one, named in
+// DBUS_SESSION_BUS_ADDRESS before anything connects.
+class SessionBusEnvironment final : public ::testing::Environment {
   public:
     void SetUp() override {
         static int argc = 1;
         static char name[] = "screen_saver_inhibitor_tests";
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QCoreApplication>(argc, argv);
-
-        folder_ = std::make_unique<TempFolder>();
-        const std::string config = folder_->path() + "/session.conf";
-        std::ofstream(config)
-            << "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-BUS Bus Configuration "
-               "1.0//EN\"\n"
-               " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-               "<busconfig>\n"
-               "  <type>session</type>\n"
-               "  <listen>unix:path="
-            << folder_->path()
-            << "/bus</listen>\n"
-               "  <auth>EXTERNAL</auth>\n"
-               "  <policy context=\"default\">\n"
-               "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
-               "    <allow eavesdrop=\"true\"/>\n"
-               "    <allow own=\"*\"/>\n"
-               "  </policy>\n"
-               "</busconfig>\n";
-        daemon_.start(QStringLiteral("dbus-daemon"),
-                      {QStringLiteral("--config-file=") + QString::fromStdString(config),
-                       QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-        ASSERT_TRUE(daemon_.waitForStarted(10000)) << "dbus-daemon cannot be started";
-        while (!daemon_.canReadLine()) {
-            ASSERT_TRUE(daemon_.waitForReadyRead(10000)) << "dbus-daemon gave no address";
-        }
-        const QByteArray address = daemon_.readLine().trimmed();
-        ASSERT_FALSE(address.isEmpty());
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        bus_ = std::make_unique<PrivateSessionBus>();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus_->address().toUtf8());
     }
 
     void TearDown() override {
-        daemon_.kill();
-        daemon_.waitForFinished(10000);
+        bus_.reset();
         // Before the program's own end, while Qt's globals still stand.
         app_.reset();
     }
 
   private:
     std::unique_ptr<QCoreApplication> app_;
-    std::unique_ptr<TempFolder> folder_;
-    QProcess daemon_;
+    std::unique_ptr<PrivateSessionBus> bus_;
 };
 
-const auto* const kBus = ::testing::AddGlobalTestEnvironment(new PrivateSessionBus);
+const auto* const kBus = ::testing::AddGlobalTestEnvironment(new SessionBusEnvironment);
 
 // Waits until nobody owns the service name (a stand-in that was stopped lets go of it once
 // the bus has seen its connection close).
@@ -89,38 +60,15 @@ void WaitUntilNoService() {
     }
 }
 
-// The stand-in service, logging every call it takes.
-class StandIn {
+// The stand-in on the default bus; the next test finds the service name free again.
+class StandIn : public ScreenSaverStandIn {
   public:
-    explicit StandIn(const QStringList& options = {}) {
-        log_ = QString::fromStdString(folder_.path() + "/calls.log");
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(QStringLiteral(SCREEN_SAVER_STANDIN),
-                       QStringList{QStringLiteral("--log"), log_} + options);
-        EXPECT_TRUE(process_.waitForStarted(10000));
-        while (!process_.canReadLine() && process_.state() == QProcess::Running) {
-            process_.waitForReadyRead(10000);
-        }
-        EXPECT_EQ(process_.readLine().trimmed(), "ready");
-    }
+    explicit StandIn(const QStringList& options = {})
+        : ScreenSaverStandIn(QString::fromUtf8(qgetenv("DBUS_SESSION_BUS_ADDRESS")), options) {}
     ~StandIn() {
-        process_.terminate();
-        process_.waitForFinished(10000);
+        stop();
         WaitUntilNoService();
     }
-
-    QStringList calls() const {
-        QFile file(log_);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            return {};
-        }
-        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
-  private:
-    TempFolder folder_;
-    QString log_;
-    QProcess process_;
 };
 
 const std::string kApplication = "The Vantrel Velocarta 2000";
