@@ -57,12 +57,14 @@ void Gauge::paintEvent(QPaintEvent* /*event*/) {
 FileCopyOutcome CopyFileWithGauge(Program& program, const ContentFile& source,
                                   const ContentFile& target, Gauge& gauge) {
     Services& services = program.services;
-    return velocarta::CopyFileWithGauge(services.fileSystem, services.fileCopier, source, target,
-                                        [&](int percent) {
-                                            gauge.setFloodPercent(percent);
-                                            QCoreApplication::processEvents();
-                                            return !program.ended();
-                                        });
+    return velocarta::CopyFileWithGauge(
+        services.fileSystem, services.fileCopier, source, target, [&](int percent) {
+            gauge.setFloodPercent(percent);
+            // Painting and the window system only: what
+            // is on show must not change under the copy.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return !program.ended();
+        });
 }
 
 }  // namespace velocarta

@@ -36,10 +36,10 @@ class Gauge : public QProgressBar {
 };
 
 // Copies one file in blocks of 1,000 bytes and moves `gauge` after each block (its fill
-// only, never its caption), letting the window's pending events run in between. An
-// existing target is replaced; a failed copy leaves the target as it was and no partial
-// file. A copy still running when the program ends stops there, as Cancelled. The caller
-// keeps the user away from whatever must not run meanwhile.
+// only, never its caption), letting the windows repaint in between; the user's input waits
+// until the copy is done. An existing target is replaced; a failed copy leaves the target
+// as it was and no partial file. A copy still running when the program ends stops there,
+// as Cancelled.
 FileCopyOutcome CopyFileWithGauge(Program& program, const ContentFile& source,
                                   const ContentFile& target, Gauge& gauge);
 

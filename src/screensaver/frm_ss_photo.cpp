@@ -1,14 +1,13 @@
 #include "screensaver/frm_ss_photo.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QImageReader>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 
 #include "mediastore/block_copy.h"
 #include "program/controls.h"
+#include "program/gauge.h"
 #include "program/main_window.h"
 #include "program/program.h"
 #include "program/title_picture.h"
@@ -59,12 +58,8 @@ void frmSSPhoto::BuildControls() {
     Text4_->setFont(heading);
     Text4_->setGeometry(PixelsOfTwips({240, 2460, 3615, 360}));
 
-    ProgressGuage_ = new QProgressBar(this);
-    ProgressGuage_->setObjectName(QStringLiteral("ProgressGuage"));
-    ProgressGuage_->setAccessibleName(QStringLiteral("Copy progress"));
-    ProgressGuage_->setRange(0, 100);
-    ProgressGuage_->setValue(0);
-    ProgressGuage_->setTextVisible(false);
+    ProgressGuage_ =
+        new Gauge(this, QStringLiteral("ProgressGuage"), QStringLiteral("Copy progress"));
     ProgressGuage_->setGeometry(PixelsOfTwips({240, 2880, 3615, 375}));
 
     SSCommand7_ = Button(this, "SSCommand7", "Add this photo to list", {240, 3360, 3615, 375});
@@ -121,20 +116,17 @@ void frmSSPhoto::SSCommand7_Click() {
     } catch (const FileSystemError&) {
         // It is there already, or the copy says why it cannot be made.
     }
-    const FileCopyOutcome outcome = CopyFileWithGauge(
-        services.fileSystem, services.fileCopier, *source, *target, [this](int percent) {
-            ProgressGuage_->setValue(percent);
-            // Only painting: the window must not change under the copy.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            return true;
-        });
+    const FileCopyOutcome outcome = CopyFileWithGauge(program_, *source, *target, *ProgressGuage_);
     services.screen.setPointer(Pointer::Default);
+    if (outcome.kind == FileCopyOutcome::Kind::Cancelled) {
+        return;  // the program is ending
+    }
     if (outcome.kind != FileCopyOutcome::Kind::Copied) {
         services.prompter.ask(PhotoNotAddedMessage(outcome.failure));
         SyncScreenSaverButtons();
         return;
     }
-    ProgressGuage_->setValue(100);
+    ProgressGuage_->setFloodPercent(100);
     services.prompter.ask(PhotoAddedMessage());
     SetAddRemove(false, true);
 }
@@ -156,7 +148,7 @@ void frmSSPhoto::SSCommand8_Click() {
     }
     services.prompter.ask(PhotoRemovedMessage());
     SetAddRemove(true, false);
-    ProgressGuage_->setValue(0);
+    ProgressGuage_->setFloodPercent(0);
 }
 
 void frmSSPhoto::SSCommand2_Click() {
@@ -175,7 +167,7 @@ void frmSSPhoto::SSCommand2_Click() {
     services.prompter.ask(AllPhotosRemovedMessage());
     removeAllUsed_ = true;
     SyncScreenSaverButtons();
-    ProgressGuage_->setValue(0);
+    ProgressGuage_->setFloodPercent(0);
 }
 
 void frmSSPhoto::SSCommand3_Click() {

@@ -7,11 +7,11 @@
 #include "content/content_file.h"
 
 class QLabel;
-class QProgressBar;
 class QPushButton;
 
 namespace velocarta {
 
+class Gauge;
 class MainWindow;
 class Program;
 
@@ -55,7 +55,7 @@ class frmSSPhoto : public QWidget {
 
     QLabel* Picture1_ = nullptr;
     QLabel* Text4_ = nullptr;
-    QProgressBar* ProgressGuage_ = nullptr;
+    Gauge* ProgressGuage_ = nullptr;
     QPushButton* SSCommand7_ = nullptr;
     QPushButton* SSCommand8_ = nullptr;
     QPushButton* SSCommand2_ = nullptr;
