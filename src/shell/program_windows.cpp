@@ -1,12 +1,15 @@
 #include "shell/program_windows.h"
 
 #include "program/program.h"
+#include "program/window_roles.h"
 #include "shell/form1.h"
 #include "shell/form2.h"
 
 namespace velocarta {
 
-ProgramWindows::ProgramWindows(Program& program) : program_(program) {}
+ProgramWindows::ProgramWindows(Program& program) : program_(program) {
+    PresentWindowsAsWindows();
+}
 
 ProgramWindows::~ProgramWindows() {
     // Messages shown while the windows go have no main window to return to.

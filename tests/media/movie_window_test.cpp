@@ -1,4 +1,6 @@
 // The movie window on the device double: what it is told at each click.
+#include <QAccessible>
+
 #include "media_fixture.h"
 
 namespace velocarta::testing {
@@ -30,6 +32,11 @@ TEST_F(MovieWindowTest, OpensModallyWithTheFirstMovieReadyButNotPlaying) {
     EXPECT_EQ(window->size(), QSize(337, 391));
     EXPECT_EQ(window->pos(), QPoint((800 - 337) / 2, (600 - 391) / 2));
     EXPECT_EQ(movieCaption(), "Vantrel Movies - Coming, April 17, 1964");
+    // A reader announces it as a dialog under that title.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Dialog);
+    EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(), movieCaption());
 
     Ops expected = opened(discFile("/movies/ComingApril17.avi"));
     expected.push_back("display");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -296,6 +297,21 @@ TEST(Form1Accessibility, ControlsHaveNames) {
             EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
         }
     }
+}
+
+// The start-up window is a plain widget; a reader must still find it as a window.
+TEST(Form1Accessibility, WindowsOfTheirOwnAreWindowsToAReader) {
+    ShellHarness harness;
+    harness.start();
+    Form2& startup = harness.windows->form2();
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&startup);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Window);
+    EXPECT_EQ(accessible->text(QAccessible::Name), startup.windowTitle());
+    startup.Timer1_Timer();
+    QAccessibleInterface* main = QAccessible::queryAccessibleInterface(harness.windows->form1());
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->role(), QAccessible::Window);
 }
 
 }  // namespace
