@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELOCARTA_SANITIZE=ON \
-      -DVELOCARTA_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG="-g -O1"
+      -DVELOCARTA_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O1"
 cmake --build build/test
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
