@@ -63,23 +63,8 @@ struct RealProgram {
     SystemServices system;
     AnsweringPrompter prompter;
     NoOtherInstance instanceGuard;
-    Services services{prompter,
-                      system.fileSystem,
-                      system.screen,
-                      system.processes,
-                      system.clipboard,
-                      system.windowOrder,
-                      system.help,
-                      instanceGuard,
-                      system.environment,
-                      system.startupDevice,
-                      system.mainDevice,
-                      system.printer,
-                      system.diskSpace,
-                      system.fileCopier,
-                      system.screenSaver,
-                      system.clock,
-                      [] {}};
+    Services services = ServicesWith(
+        system, {.prompter = &prompter, .instanceGuard = &instanceGuard, .endProgram = [] {}});
     Program program{services, Disc().program(), ""};
     ProgramWindows windows{program};
 

@@ -118,23 +118,10 @@ void BM_WholeBookletFromThePanel(benchmark::State& state) {
     QtPrinter pdfPrinter(output.path());
     std::string callsSinceEvents;
     TracingPrinter printer(pdfPrinter, callsSinceEvents);
-    Services services{prompter,
-                      system.fileSystem,
-                      system.screen,
-                      system.processes,
-                      system.clipboard,
-                      system.windowOrder,
-                      system.help,
-                      instanceGuard,
-                      system.environment,
-                      system.startupDevice,
-                      system.mainDevice,
-                      printer,
-                      system.diskSpace,
-                      system.fileCopier,
-                      system.screenSaver,
-                      system.clock,
-                      [] {}};
+    Services services = ServicesWith(system, {.prompter = &prompter,
+                                              .instanceGuard = &instanceGuard,
+                                              .printer = &printer,
+                                              .endProgram = [] {}});
     Program program(services, VELOCARTA_PROGRAM_FOLDER, "");
     ProgramWindows windows(program);
     windows.form2().Form_Load();

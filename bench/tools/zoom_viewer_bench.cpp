@@ -74,23 +74,7 @@ QImage Advertisement() {
 struct Rig {
     SystemServices system;
     BenchScreen screen;
-    Services services{system.prompter,
-                      system.fileSystem,
-                      screen,
-                      system.processes,
-                      system.clipboard,
-                      system.windowOrder,
-                      system.help,
-                      system.instanceGuard,
-                      system.environment,
-                      system.startupDevice,
-                      system.mainDevice,
-                      system.printer,
-                      system.diskSpace,
-                      system.fileCopier,
-                      system.screenSaver,
-                      system.clock,
-                      [] {}};
+    Services services = ServicesWith(system, {.screen = &screen, .endProgram = [] {}});
     Program program{services, QDir::tempPath().toStdString(), ""};
     BenchMainWindow mainWindow;
     ZoomViewer viewer{program, mainWindow};

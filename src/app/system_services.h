@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "platform/posix/file_registry.h"
 #include "platform/posix/posix_disk_space.h"
 #include "platform/posix/posix_environment.h"
@@ -18,6 +20,8 @@
 #include "platform/qt/qt_screen_saver_inhibitor.h"
 #include "platform/qt/qt_window_order.h"
 #include "program/services.h"
+
+#include <functional>
 
 namespace velocarta {
 
@@ -51,5 +55,16 @@ struct SystemServices {
 
     static void EndProgram();
 };
+
+// Services to stand in for some of the system's own, as benchmarks use them (boxes that
+// answer themselves, a printer that writes elsewhere); what is not given is the system's.
+struct ServiceReplacements {
+    Prompter* prompter = nullptr;
+    Screen* screen = nullptr;
+    InstanceGuard* instanceGuard = nullptr;
+    Printer* printer = nullptr;
+    std::function<void()> endProgram;
+};
+Services ServicesWith(SystemServices& system, const ServiceReplacements& replacements);
 
 }  // namespace velocarta
