@@ -20,4 +20,10 @@ std::string_view Mid(std::string_view text, std::size_t start, std::size_t lengt
 // letter as its access key.
 std::string DoubleAmpersands(std::string_view text);
 
+// The text without the blanks around it: spaces, tabs and line ends.
+std::string_view TrimBlanks(std::string_view text);
+
+// The value of a hexadecimal digit, in either case; -1 for any other character.
+int HexValue(char c);
+
 }  // namespace velocarta

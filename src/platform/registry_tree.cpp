@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "content/text.h"
+
 namespace velocarta {
 
 namespace {
@@ -22,41 +24,8 @@ constexpr std::array<RootName, 5> kRoots = {{
     {RegistryRoot::CurrentConfig, "HKEY_CURRENT_CONFIG", "HKCC"},
 }};
 
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && Upper(text.substr(0, prefix.size())) == prefix;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    return text.size() >= prefix.size() && AsciiUpper(text.substr(0, prefix.size())) == prefix;
 }
 
 // A key path as the tree files it: the root's long name, then the upper-cased path without
@@ -71,7 +40,7 @@ std::string KeyName(RegistryRoot root, std::string_view path) {
     std::string name(kRoots[static_cast<std::size_t>(root)].longName);
     if (!path.empty()) {
         name += '\\';
-        name += Upper(path);
+        name += AsciiUpper(path);
     }
     return name;
 }
@@ -84,7 +53,7 @@ class Parser {
 
     void line(std::string_view text, int number) {
         number_ = number;
-        text = Trim(text);
+        text = TrimBlanks(text);
         if (text.empty() || text.front() == ';' || text == "REGEDIT4" ||
             text == "Windows Registry Editor Version 5.00") {
             return;
@@ -115,7 +84,7 @@ class Parser {
         const std::string_view rootText = text.substr(0, text.find('\\'));
         const RootName* root = nullptr;
         for (const RootName& candidate : kRoots) {
-            const std::string upper = Upper(rootText);
+            const std::string upper = AsciiUpper(rootText);
             if (upper == candidate.longName || upper == candidate.shortName) {
                 root = &candidate;
             }
@@ -145,12 +114,12 @@ class Parser {
         } else {
             name = quoted(text);
         }
-        text = Trim(text);
+        text = TrimBlanks(text);
         if (text.empty() || text.front() != '=') {
             fail("a value without '='");
         }
-        text = Trim(text.substr(1));
-        name = Upper(name);
+        text = TrimBlanks(text.substr(1));
+        name = AsciiUpper(name);
         if (text == "-") {
             current_->erase(name);
             return;
@@ -160,7 +129,7 @@ class Parser {
             data.type = registry_type::kString;
             data.bytes = quoted(text);
             data.bytes.push_back('\0');
-            if (!Trim(text).empty()) {
+            if (!TrimBlanks(text).empty()) {
                 fail("text after the closing quote");
             }
         } else if (StartsWithNoCase(text, "DWORD:")) {
@@ -203,7 +172,7 @@ class Parser {
     std::uint64_t number(std::string_view digits) {
         std::uint64_t result = 0;
         for (char c : digits) {
-            const int digit = HexDigit(c);
+            const int digit = HexValue(c);
             if (digit < 0) {
                 fail("'" + std::string(digits) + "' is not a hexadecimal number");
             }
@@ -213,7 +182,7 @@ class Parser {
     }
 
     std::string dword(std::string_view digits) {
-        digits = Trim(digits);
+        digits = TrimBlanks(digits);
         if (digits.empty() || digits.size() > 8) {
             fail("a dword of other than one to eight hexadecimal digits");
         }
@@ -227,10 +196,10 @@ class Parser {
 
     std::string bytes(std::string_view list) {
         std::string result;
-        list = Trim(list);
+        list = TrimBlanks(list);
         while (!list.empty()) {
             const std::size_t comma = list.find(',');
-            const std::string_view item = Trim(list.substr(0, comma));
+            const std::string_view item = TrimBlanks(list.substr(0, comma));
             if (item.empty() || item.size() > 2) {
                 fail("a byte list that is not two-digit hexadecimal numbers between commas");
             }
@@ -238,7 +207,7 @@ class Parser {
             if (comma == std::string_view::npos) {
                 break;
             }
-            list = Trim(list.substr(comma + 1));
+            list = TrimBlanks(list.substr(comma + 1));
             if (list.empty()) {
                 fail("a byte list that ends in a comma");
             }
@@ -271,7 +240,7 @@ void RegistryTree::apply(std::string_view text, std::string_view source) {
             std::string_view physical = text.substr(0, end);
             text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
             ++number;
-            physical = Trim(physical);
+            physical = TrimBlanks(physical);
             more = !physical.empty() && physical.back() == '\\';
             if (more) {
                 physical.remove_suffix(1);
@@ -289,7 +258,7 @@ std::optional<RegistryValue> RegistryTree::find(RegistryRoot root, std::string_v
     if (key == keys_.end()) {
         return std::nullopt;
     }
-    const auto value = key->second.find(Upper(valueName));
+    const auto value = key->second.find(AsciiUpper(valueName));
     if (value == key->second.end()) {
         return std::nullopt;
     }

@@ -9,16 +9,7 @@ namespace velocarta {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t\r";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-std::string_view Trim(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // One line of the file: what it says, and how it ends ("\r\n", "\n", or "" for a last line
 // without a line end).
@@ -49,7 +40,7 @@ std::vector<Line> SplitLines(std::string_view text) {
 
 // The name of a section header ("[ Vantrel2000 ]" -> "Vantrel2000"), or nothing.
 std::optional<std::string_view> SectionName(std::string_view content) {
-    const std::string_view line = Trim(content);
+    const std::string_view line = TrimBlanks(content);
     if (!line.starts_with('[')) {
         return std::nullopt;
     }
@@ -57,7 +48,7 @@ std::optional<std::string_view> SectionName(std::string_view content) {
     if (close == std::string_view::npos) {
         return std::nullopt;
     }
-    return Trim(line.substr(1, close - 1));
+    return TrimBlanks(line.substr(1, close - 1));
 }
 
 bool IsComment(std::string_view trimmed) {
@@ -67,11 +58,11 @@ bool IsComment(std::string_view trimmed) {
 // The key of an entry line ("  Interval = 5" -> "Interval"; a line without '=' is a key
 // without a value), or nothing for blank lines, comments and headers.
 std::optional<std::string_view> KeyName(std::string_view content) {
-    const std::string_view line = Trim(content);
+    const std::string_view line = TrimBlanks(content);
     if (line.empty() || IsComment(line) || SectionName(line)) {
         return std::nullopt;
     }
-    return Trim(line.substr(0, line.find('=')));
+    return TrimBlanks(line.substr(0, line.find('=')));
 }
 
 // Where a section's lines are: its header and the line after its last one.
@@ -106,7 +97,7 @@ std::optional<std::size_t> FindKey(const std::vector<Line>& lines, const Section
 }
 
 void CheckName(std::string_view name, std::string_view forbidden, const char* what) {
-    if (Trim(name).empty() || name.find_first_of(forbidden) != std::string_view::npos) {
+    if (TrimBlanks(name).empty() || name.find_first_of(forbidden) != std::string_view::npos) {
         throw ProfileValueError(std::string("Not a settings ") + what + ": \"" + std::string(name) +
                                 "\"");
     }
@@ -134,8 +125,8 @@ std::string SetProfileString(std::string_view text, std::string_view section, st
     if (value.find_first_of("\r\n") != std::string_view::npos) {
         throw ProfileValueError("A settings value must be one line.");
     }
-    const std::string_view sectionName = Trim(section);
-    const std::string_view keyName = Trim(key);
+    const std::string_view sectionName = TrimBlanks(section);
+    const std::string_view keyName = TrimBlanks(key);
 
     std::vector<Line> lines = SplitLines(text);
     std::string_view eol = "\n";
@@ -155,7 +146,7 @@ std::string SetProfileString(std::string_view text, std::string_view section, st
             if (lines.back().ending.empty()) {
                 lines.back().ending = eol;
             }
-            if (!Trim(lines.back().content).empty()) {
+            if (!TrimBlanks(lines.back().content).empty()) {
                 lines.push_back({{}, eol});
             }
         }
@@ -187,20 +178,20 @@ std::string SetProfileString(std::string_view text, std::string_view section, st
 std::optional<std::string> GetProfileString(std::string_view text, std::string_view section,
                                             std::string_view key) {
     const std::vector<Line> lines = SplitLines(text);
-    const auto span = FindSection(lines, Trim(section));
+    const auto span = FindSection(lines, TrimBlanks(section));
     if (!span) {
         return std::nullopt;
     }
-    const auto found = FindKey(lines, *span, Trim(key));
+    const auto found = FindKey(lines, *span, TrimBlanks(key));
     if (!found) {
         return std::nullopt;
     }
-    const std::string_view line = Trim(lines[*found].content);
+    const std::string_view line = TrimBlanks(lines[*found].content);
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
         return std::string();
     }
-    std::string_view value = Trim(line.substr(equals + 1));
+    std::string_view value = TrimBlanks(line.substr(equals + 1));
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
         value = value.substr(1, value.size() - 2);
     }

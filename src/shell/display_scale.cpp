@@ -4,20 +4,11 @@
 #include <charconv>
 #include <cmath>
 
+#include "content/text.h"
+
 namespace velocarta {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 // The last pixel of a rectangle given in twips, as the window places it (rounded to the
 // nearest pixel).
@@ -34,7 +25,7 @@ constexpr double kStepsPerUnit = 20;
 }  // namespace
 
 std::optional<ScaleChoice> ParseScale(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimBlanks(text);
     if (text == "fit") {
         return ScaleChoice{};
     }

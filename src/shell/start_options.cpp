@@ -1,19 +1,10 @@
 #include "shell/start_options.h"
 
+#include "content/text.h"
+
 namespace velocarta {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 constexpr std::string_view kScaleOption = "--scale";
 
@@ -62,7 +53,7 @@ std::map<std::string, Setting> ReadSettings(std::string_view text, std::vector<i
     int number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        const std::string_view line = Trimmed(text.substr(0, end));
+        const std::string_view line = TrimBlanks(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++number;
         if (line.empty() || line.front() == '#' || line.front() == ';' ||
@@ -70,13 +61,14 @@ std::map<std::string, Setting> ReadSettings(std::string_view text, std::vector<i
             continue;
         }
         const std::size_t equals = line.find('=');
-        const std::string_view key =
-            equals == std::string_view::npos ? std::string_view() : Trimmed(line.substr(0, equals));
+        const std::string_view key = equals == std::string_view::npos
+                                         ? std::string_view()
+                                         : TrimBlanks(line.substr(0, equals));
         if (key.empty()) {
             problems.push_back(number);
             continue;
         }
-        settings[std::string(key)] = {std::string(Trimmed(line.substr(equals + 1))), number};
+        settings[std::string(key)] = {std::string(TrimBlanks(line.substr(equals + 1))), number};
     }
     return settings;
 }

@@ -7,6 +7,7 @@
 #include "content/rtf/field.h"
 #include "content/rtf/reader_internal.h"
 #include "content/rtf/tokenizer.h"
+#include "content/text.h"
 
 namespace velocarta::rtf::internal {
 

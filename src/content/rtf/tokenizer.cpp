@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "content/text.h"
+
 namespace velocarta::rtf {
 
 namespace {
@@ -153,19 +155,6 @@ bool Tokenizer::skipGroup() {
         }
     }
     return false;
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 }  // namespace velocarta::rtf

@@ -54,7 +54,4 @@ class Tokenizer {
     std::size_t position_ = 0;
 };
 
-// The value of a hexadecimal digit, -1 for any other character.
-int HexValue(char c);
-
 }  // namespace velocarta::rtf
