@@ -12,12 +12,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/system_services.h"
-#include "program/program.h"
 #include "program/spin_button.h"
-#include "shell/form1.h"
-#include "shell/form2.h"
-#include "shell/program_windows.h"
+#include "support/running_program.h"
 
 namespace {
 
@@ -39,12 +35,9 @@ int main(int argc, char** argv) {
     qputenv("VELOCARTA_DRIVES", VELOCARTA_SAMPLE_DISC);
     QApplication app(argc, argv);
     using namespace velocarta;
-    SystemServices system;
-    Program program(system.services, VELOCARTA_PROGRAM_FOLDER, "");
-    ProgramWindows windows(program);
-    windows.form2().Form_Load();
-    windows.form2().Timer1_Timer();
-    Form1& form = *windows.form1();
+    bench::RunningProgram running(VELOCARTA_PROGRAM_FOLDER);
+    Program& program = running.program;
+    Form1& form = *running.form;
     const PhotoCatalogue& photos = program.photos;
     auto click = [](QWidget* widget) {
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
@@ -80,6 +73,5 @@ int main(int argc, char** argv) {
               << "resident after start-up: " << startKb / 1024.0 << " MiB\n"
               << "resident now: " << StatusKilobytes("VmRSS") / 1024.0 << " MiB\n"
               << "peak resident: " << StatusKilobytes("VmHWM") / 1024.0 << " MiB\n";
-    system.startupDevice.close();
     return 0;
 }

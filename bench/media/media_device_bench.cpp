@@ -17,11 +17,14 @@
 #include "sampledisc/movies.h"
 #include "sampledisc/sounds.h"
 #include "sampledisc/wav_writer.h"
+#include "support/event_loop.h"
 
 namespace velocarta {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::RunEventsUntil;
+using bench::SecondsSince;
 
 struct SampleMedia {
     QTemporaryDir folder;
@@ -47,23 +50,6 @@ struct SampleMedia {
 SampleMedia& Media() {
     static SampleMedia media;
     return media;
-}
-
-// Runs events until `done` holds; false when it does not within ten seconds.
-template <typename Done>
-bool RunEventsUntil(Done done) {
-    const auto giveUp = Clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (Clock::now() > giveUp) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return true;
-}
-
-double SecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 void BM_MovieOpenToFirstFrameShown(benchmark::State& state) {

@@ -10,52 +10,18 @@
 #include <QTest>
 #include <chrono>
 
-#include "app/system_services.h"
 #include "platform/qt/video_surface.h"
-#include "program/program.h"
-#include "shell/form1.h"
-#include "shell/form2.h"
-#include "shell/program_windows.h"
+#include "support/event_loop.h"
+#include "support/running_program.h"
 
 namespace {
 
 using namespace velocarta;
-using Clock = std::chrono::steady_clock;
-
-struct RunningProgram {
-    SystemServices system;
-    Program program{system.services, VELOCARTA_PROGRAM_FOLDER, ""};
-    ProgramWindows windows{program};
-    Form1* form = nullptr;
-
-    RunningProgram() {
-        windows.form2().Form_Load();
-        windows.form2().Timer1_Timer();
-        system.startupDevice.close();
-        form = windows.form1();
-    }
-};
+using namespace velocarta::bench;
 
 RunningProgram& Running() {
-    static RunningProgram running;
+    static RunningProgram running(VELOCARTA_PROGRAM_FOLDER);
     return running;
-}
-
-// Runs events until `done` holds; false when it does not within ten seconds.
-template <typename Done>
-bool RunEventsUntil(Done done) {
-    const auto giveUp = Clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (Clock::now() > giveUp) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return true;
-}
-
-double SecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 // The option's round button, as the user clicks it.

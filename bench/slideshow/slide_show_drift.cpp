@@ -15,12 +15,8 @@
 #include <numeric>
 #include <vector>
 
-#include "app/system_services.h"
 #include "program/photo_cache.h"
-#include "program/program.h"
-#include "shell/form1.h"
-#include "shell/form2.h"
-#include "shell/program_windows.h"
+#include "support/running_program.h"
 
 namespace {
 
@@ -71,12 +67,9 @@ int main(int argc, char** argv) {
     qputenv("VELOCARTA_DRIVES", VELOCARTA_SAMPLE_DISC);
     QApplication app(argc, argv);
     using namespace velocarta;
-    SystemServices system;
-    Program program(system.services, VELOCARTA_PROGRAM_FOLDER, "");
-    ProgramWindows windows(program);
-    windows.form2().Form_Load();
-    windows.form2().Timer1_Timer();
-    Form1& form = *windows.form1();
+    bench::RunningProgram running(VELOCARTA_PROGRAM_FOLDER);
+    Program& program = running.program;
+    Form1& form = *running.form;
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("cmdYR_1")), Qt::LeftButton);
     form.menuEntry("mnuSlideShow")->trigger();
     QWidget* show = TopLevel(QStringLiteral("frmSlide"));
@@ -136,6 +129,5 @@ int main(int argc, char** argv) {
                 sorted.front(), mean, sorted[kTicks / 2], sorted[kTicks * 95 / 100]);
     std::printf("  goal: under 20 ms at the end, no photo later than 50 ms: %s\n",
                 drift.back() < 20.0 && sorted.back() <= 50.0 ? "met" : "NOT met");
-    system.startupDevice.close();
     return 0;
 }

@@ -250,13 +250,9 @@ TEST_F(CopyPanel, TheWindowGoesOnHandlingEventsAndPaintingWhileItCopies) {
         }
     } counter(paints);
     bool timerRanDuringTheCopy = false;
-    bool posted = false;
-    QObject::connect(fileGauge(), &QProgressBar::valueChanged, [&](int) {
-        if (!posted) {
-            posted = true;
-            fileGauge()->installEventFilter(&counter);
-            QTimer::singleShot(0, [&] { timerRanDuringTheCopy = panel()->isVisible(); });
-        }
+    atFirstGaugeMove([&] {
+        fileGauge()->installEventFilter(&counter);
+        QTimer::singleShot(0, [&] { timerRanDuringTheCopy = panel()->isVisible(); });
     });
     ASSERT_TRUE(copyThroughPanel());
     EXPECT_TRUE(timerRanDuringTheCopy);
@@ -270,12 +266,10 @@ TEST_F(CopyPanel, CancelStopsTheCopyAtOnceAndTakesBackWhatItWrote) {
     slowDisc(1'000'000);
     start();
     bool clicked = false;
-    QObject::connect(fileGauge(), &QProgressBar::valueChanged, [&](int) {
-        if (!clicked) {
-            clicked = true;
-            // The click arrives between two steps, as the user's does.
-            QTimer::singleShot(0, [&] { Click(cancelButton()); });
-        }
+    atFirstGaugeMove([&] {
+        clicked = true;
+        // The click arrives between two steps, as the user's does.
+        QTimer::singleShot(0, [&] { Click(cancelButton()); });
     });
     ASSERT_TRUE(copyThroughPanel());
     EXPECT_TRUE(clicked);
@@ -292,13 +286,7 @@ TEST_F(CopyPanel, ClosingTheProgramDuringACopyCancelsIt) {
     }
     slowDisc(1'000'000);
     start();
-    bool closed = false;
-    QObject::connect(fileGauge(), &QProgressBar::valueChanged, [&](int) {
-        if (!closed) {
-            closed = true;
-            QCoreApplication::postEvent(form, new QCloseEvent);
-        }
-    });
+    atFirstGaugeMove([&] { QCoreApplication::postEvent(form, new QCloseEvent); });
     ASSERT_TRUE(copyThroughPanel());
     EXPECT_EQ(texts(), std::vector<std::string>{"Exit The Vantrel Velocarta?"});
     EXPECT_EQ(harness.endProgramCalls, 1);
@@ -309,13 +297,9 @@ TEST_F(CopyPanel, StayingAfterTheExitQuestionLetsTheCopyFinish) {
     discPhoto("65A.JPG", 200'000);
     slowDisc(1'000'000);
     start();
-    bool closed = false;
-    QObject::connect(fileGauge(), &QProgressBar::valueChanged, [&](int) {
-        if (!closed) {
-            closed = true;
-            harness.prompter.answerNext(Answer::Cancel);
-            QCoreApplication::postEvent(form, new QCloseEvent);
-        }
+    atFirstGaugeMove([&] {
+        harness.prompter.answerNext(Answer::Cancel);
+        QCoreApplication::postEvent(form, new QCloseEvent);
     });
     ASSERT_TRUE(copyThroughPanel());
     EXPECT_EQ(texts(), (std::vector<std::string>{"Exit The Vantrel Velocarta?", kPhotosCopied}));

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <chrono>
+#include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -72,6 +74,17 @@ class StoreWindowTest : public ::testing::Test {
     QPushButton* copyButton() { return control<QPushButton>("cmdCopy"); }
     QPushButton* cancelButton() { return control<QPushButton>("cmdCancel"); }
     Gauge* fileGauge() { return control<Gauge>("ProgressGuage"); }
+    // Runs `act` once, the first time the file gauge moves: in the middle of the copy.
+    void atFirstGaugeMove(std::function<void()> act) {
+        auto done = std::make_shared<bool>(false);
+        QObject::connect(fileGauge(), &QProgressBar::valueChanged,
+                         [done, act = std::move(act)](int) {
+                             if (!*done) {
+                                 *done = true;
+                                 act();
+                             }
+                         });
+    }
     Gauge* overallGauge() { return control<Gauge>("ProgressGuage2"); }
 
     void choose(const char* menu) { ChooseMenuEntry(*form, form->menuEntry(menu)); }

@@ -13,6 +13,7 @@
 #include "platform/qt/qt_printer.h"
 #include "print_samples.h"
 #include "printing_fixture.h"
+#include "support/ui_driver.h"
 
 namespace velocarta {
 namespace {
@@ -21,6 +22,7 @@ using testing::Click;
 using testing::PdfDocument;
 using testing::PdfWord;
 using testing::ReadPdf;
+using testing::WhenTheDialogIsUp;
 
 constexpr double kTwipsPerPoint = 20.0;
 constexpr double kInch = 72.0;
@@ -175,22 +177,6 @@ TEST_F(PrintedPages, APhotoLargerThanThePageKeepsAsFarFromItsEdgesAsFromTheLeft)
     EXPECT_NEAR(photo.left + photo.width, pdf.width - margin, 1.5);
     EXPECT_NEAR(photo.height / photo.width, 0.75, 0.01);
     EXPECT_EQ(photo.pixelsWide, 1600);  // shrunk on the page, not in its pixels
-}
-
-// Acts on the print set-up dialog once it is up.
-void WhenTheDialogIsUp(std::function<void(QDialog&)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            act(*dialog);
-            if (dialog->isVisible()) {
-                dialog->reject();  // a failed step must not leave the test waiting
-            }
-        }
-    });
-    poll->start(20);
 }
 
 TEST_F(PrintedPages, PrintSetupsChoiceServesThePhotoTheBookletAndTheViewer) {

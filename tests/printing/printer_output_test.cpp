@@ -18,12 +18,14 @@
 #include "print_samples.h"
 #include "support/sample_content.h"
 #include "support/temp_folder.h"
+#include "support/ui_driver.h"
 
 namespace velocarta {
 namespace {
 
 using testing::PdfDocument;
 using testing::TempFolder;
+using testing::WhenTheDialogIsUp;
 
 struct SentJob {
     QString spoolFile;
@@ -126,22 +128,6 @@ TEST_F(PrinterJobs, APrinterThatRefusesTheJobIsAFailureThatLeavesNothingOpen) {
     printer->printLine("Taken");
     EXPECT_EQ(printer->endDocument().pages, 1);
     EXPECT_EQ(jobs.size(), 1u);
-}
-
-// Acts on the print set-up dialog once it is up.
-void WhenTheDialogIsUp(std::function<void(QDialog&)> act) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            act(*dialog);
-            if (dialog->isVisible()) {
-                dialog->reject();  // a failed step must not leave the test waiting
-            }
-        }
-    });
-    poll->start(20);
 }
 
 class PrintSetup : public ::testing::Test {

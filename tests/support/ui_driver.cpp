@@ -1,12 +1,14 @@
 #include "support/ui_driver.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <vector>
 
 namespace velocarta::testing {
@@ -89,6 +91,21 @@ void ChooseMenuEntry(QMainWindow& window, QAction* entry) {
             menu->close();
         }
     }
+}
+
+void WhenTheDialogIsUp(std::function<void(QDialog&)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(*dialog);
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        }
+    });
+    poll->start(20);
 }
 
 }  // namespace velocarta::testing

@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <stdexcept>
 
 class QAction;
+class QDialog;
 class QMainWindow;
 class QPushButton;
 
@@ -38,5 +40,10 @@ void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = {}
 // Chooses a menu entry the way a user does: a click on its menu in the menu bar, on each
 // submenu down to it, and on the entry itself. Nothing happens for a disabled entry.
 void ChooseMenuEntry(QMainWindow& window, QAction* entry);
+
+// Acts on the next modal dialog once it is up (a system dialog such as the print set-up,
+// which a test cannot reach before its exec() starts); a dialog still open after `act`
+// is rejected, so that a failed step does not leave the test waiting.
+void WhenTheDialogIsUp(std::function<void(QDialog&)> act);
 
 }  // namespace velocarta::testing
